@@ -25,6 +25,7 @@ function(vendrola_test name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_executable(test_${name} ${sources})
   target_link_libraries(test_${name} PRIVATE vendrola_test_support ${ARG_LIBS})
+  add_dependencies(test_${name} vendrola-cli)  # tests of the command-line contracts run it
   target_compile_definitions(test_${name} PRIVATE VENDROLA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   gtest_discover_tests(test_${name}
     DISCOVERY_MODE PRE_TEST

@@ -1,7 +1,9 @@
 #include "TestRoot.h"
 
 #include "platform/Cp1250.h"
+#include "platform/FileSearch.h"
 #include "platform/FileUtils.h"
+#include "platform/Progress.h"
 #include "platform/Registry.h"
 #include "platform/RootFolder.h"
 #include "platform/Settings.h"
@@ -203,4 +205,19 @@ TEST(Clock, DayNumbers)
     EXPECT_DOUBLE_EQ(DateTimeValue(QDateTime(QDate(1900, 1, 1), QTime(18, 0))), 2.75);
     EXPECT_EQ(DateTimeOfValue(2.75), QDateTime(QDate(1900, 1, 1), QTime(18, 0)));
     EXPECT_EQ(TodayNumber(), DayNumber(QDate(2024, 3, 15)));
+}
+
+TEST(FileSearch, FindsByNameIgnoringCaseInSubfolders)
+{
+    const QString base = RootFolder() + "/szukaj";
+    QDir().mkpath(base + "/a/b");
+    WriteFile(base + "/a/b/ZUN.HLP", "x");
+    WriteFile(base + "/zun.hlp", "x");
+    QStringList found;
+    FindFiles(found, "zun.hlp", base + ";" + RootFolder() + "/brak", false);
+    EXPECT_EQ(found.size(), 1);
+    found.clear();
+    FindFiles(found, "zun.hlp", base, true);
+    EXPECT_EQ(found.size(), 2);
+    EXPECT_EQ(LastStatusText(), "Zakończyłem wyszukiwanie...");
 }
