@@ -1,0 +1,54 @@
+#pragma once
+#include "storage/GenericItem.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+
+// The person-and-firm record as it is stored: the default flag, the address-and-identity values
+// (several packed in pairs into one string field), the generic slots, three numbers and a fixed
+// 234-byte block. What the values mean is the business of the persons module.
+class tZunItem : public TzunGenericItem {
+public:
+    // The 25 named values, in the order of the export title.
+    enum Field {
+        Id, Nazwa, ImieNazwisko, Firma, Adres, Kod, Miasto, Bank, Konto, NIP, Regon, PEsel, Paszport,
+        Dowod, Email, Telefon, Faks, Komorka, AdresWysylki, KodWysylki, MiastoWysylki, Www, Samochod,
+        DowodWystawca, DowodDataW, FieldCount
+    };
+    static const char* FieldName(Field field);
+
+    static constexpr int kRawBlockSize = 234;
+
+    tZunItem() : Raw(kRawBlockSize, '\0') {}
+    QString ClassName() const override { return "tZunItem"; }
+
+    bool Default = false;
+    std::array<QString, FieldCount> Values{};
+    qint32 FirstNumber = 0;
+    qint32 SecondNumber = 0;
+    qint32 ThirdNumber = 0;
+    QByteArray Raw;  // always kRawBlockSize bytes
+
+    // The tax block of older files (read, never written): 21 and 20 string fields and 8 bytes.
+    bool HasTaxBlock = false;
+    std::array<QString, 21> TaxTexts{};
+    std::array<QString, 20> TaxTexts2{};
+    QByteArray TaxBytes;  // 8 bytes when present
+
+    const QString& Value(Field f) const { return Values[f]; }
+    void SetValue(Field f, const QString& text) { Values[f] = text; }
+
+    void Load(tZunStream& stream) override;
+    void Store(tZunStream& stream) const override;
+    QString ExportString(QChar separator) const override;
+    QString ExportTitleString(QChar separator) const override;
+    void AssignFrom(const TzunGenericItem* other) override;
+    bool SameAs(const TzunGenericItem* other) const override;
+
+    // The rules applied to old data when a record is read ("Nazwa", "id", the name fields).
+    void NormalizeAfterReading();
+};
+
+// "id" derived from a display name: letters only, and more than 12 letters cut to 6 and "…".
+QString ShortIdOf(const QString& name);
