@@ -1,0 +1,24 @@
+#include "trips/TripSettlement.h"
+
+#include <cmath>
+
+SettlementResult RecalculateSettlement(const SettlementEntries& e)
+{
+    SettlementResult r;
+    r.razem = e.przejazdy + e.diety + e.noclegi + e.dojazdyRyczalt + e.noclegiRyczalt + e.inneWydatki;
+    if (e.zaliczkaUdzielona > r.razem)
+        r.doZwrotu = e.zaliczkaUdzielona - r.razem;
+    else
+        r.doWyplaty = r.razem - e.zaliczkaUdzielona;
+    return r;
+}
+
+int TripDayCount(double terminOd, double terminDo)
+{
+    return int(std::trunc(terminDo) - std::trunc(terminOd)) + 1;
+}
+
+qint64 TravelAndLocalTotal(qint64 dojazdyRyczalt, qint64 koszt1, qint64 koszt2, qint64 koszt3)
+{
+    return dojazdyRyczalt + koszt1 + koszt2 + koszt3;
+}
