@@ -75,6 +75,12 @@ public:
     bool SaveToFile(QString fileName, bool makeSmallCopy);
     bool SaveEmergencyCopy(const QString& fileName);
     bool ExportToFile(const QString& fileName, QChar separator);
+    // The parts of ExportToFile: the file's bytes (Windows-1250, CRLF lines) and the confirmation.
+    QByteArray ExportText(QChar separator);
+    QString ExportReport(const QString& fileName);
+    // Parses a whole base file into the list, without any message; false with the reason in error.
+    // Items read before a damaged place stay in the list.
+    bool ParseFile(const QString& fileName, QString* error);
 
     // The name by which messages refer to this base: its file, or its kind's default file name.
     QString BaseName() const;
@@ -106,8 +112,10 @@ QList<tZunList*>& ReferenceBases();
 QString& LastStorageError();
 
 tZunList* FindOpenBase(int kind);
-// Saves every opened base that is not a reference kind; true when every save succeeded.
+// Saves every opened base that is not a reference kind; true when every save succeeded. Then,
+// when a data set is active, its writer (installed by the data-set module) rewrites the archive.
 bool SaveAllBases();
+void SetDataSetWriter(std::function<bool()> writer);
 
 // Set by the start-up when the program runs one command-line task: missing bases are then not
 // offered for creation.

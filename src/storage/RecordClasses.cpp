@@ -1,0 +1,67 @@
+#include "storage/RecordClasses.h"
+
+#include "storage/EzunException.h"
+#include "storage/GenericItem.h"
+#include "storage/GenericList.h"
+#include "storage/ZunItem.h"
+#include "storage/ZunList.h"
+
+#include <deque>
+
+namespace {
+// A deque: entries found earlier stay where they are when more are registered.
+std::deque<tZunRecObject>& Registry()
+{
+    static std::deque<tZunRecObject> entries;
+    return entries;
+}
+
+template <typename T, typename... Args>
+RecordFactory Factory(Args... args)
+{
+    return [=] { return std::unique_ptr<ZunPersistent>(new T(args...)); };
+}
+}  // namespace
+
+void RegisterRecordClass(quint16 number, const QString& className, RecordFactory factory)
+{
+    if (FindClassByNumber(number))
+        throw EzunException(Message201(className));
+    Registry().push_back({number, className, std::move(factory)});
+}
+
+const tZunRecObject* FindClassByNumber(quint16 number)
+{
+    for (const tZunRecObject& e : Registry())
+        if (e.Number == number)
+            return &e;
+    return nullptr;
+}
+
+const tZunRecObject* FindClassByName(const QString& className)
+{
+    for (const tZunRecObject& e : Registry())
+        if (e.ClassName == className)
+            return &e;
+    return nullptr;
+}
+
+bool IsRecordClassRegistered(quint16 number) { return FindClassByNumber(number) != nullptr; }
+
+void RegisterStorageRecordClasses()
+{
+    if (IsRecordClassRegistered(50))
+        return;
+    // Lists and sorted lists read from a stream start unsorted until their flag byte is read.
+    RegisterRecordClass(50, "tZunList", Factory<tZunList>());
+    RegisterRecordClass(100, "tZunList", Factory<tZunList>());
+    RegisterRecordClass(101, "tZunObject", Factory<tZunObject>());
+    RegisterRecordClass(700, "tZunSortedList", Factory<tZunSortedList>(false));
+    RegisterRecordClass(711, "TzunGenericItem", Factory<TzunGenericItem>());
+    RegisterRecordClass(712, "tZunGenericLIst", Factory<tZunGenericLIst>(false));
+    RegisterRecordClass(713, "tZunMegaItem", Factory<tZunMegaItem>());
+    RegisterRecordClass(714, "tZunBigItem", Factory<tZunBigItem>());
+    RegisterRecordClass(4021, "tZunItem", Factory<tZunItem>());
+}
+
+void ClearRecordClasses() { Registry().clear(); }

@@ -1,0 +1,203 @@
+#include "storage/ZunItem.h"
+
+#include "storage/ZunStream.h"
+
+#include <QStringList>
+
+namespace {
+using F = tZunItem::Field;
+
+constexpr const char* kFieldNames[tZunItem::FieldCount] = {
+    "id", "Nazwa", "ImieNazwisko", "Firma", "Adres", "Kod", "Miasto", "Bank", "Konto", "NIP", "Regon",
+    "PEsel", "Paszport", "Dowod", "email", "telefon", "faks", "komorka", "AdresWysylki", "KodWysylki",
+    "MiastoWysylki", "www", "samochod", "dowodWystawca", "dowodDataW"};
+
+// The 18 string fields in stored order; a field holds one value, a pair, or a group always joined
+// by "|".
+struct StoredField {
+    F first;
+    F second = F::FieldCount;
+    F third = F::FieldCount;
+    bool group = false;  // always joined, split into parts in order
+};
+constexpr StoredField kStored[18] = {
+    {F::Id}, {F::Nazwa}, {F::ImieNazwisko}, {F::Firma},
+    {F::Adres, F::AdresWysylki}, {F::Kod, F::KodWysylki}, {F::Miasto, F::MiastoWysylki},
+    {F::Bank}, {F::Konto}, {F::NIP}, {F::Regon}, {F::PEsel},
+    {F::Paszport, F::Samochod},
+    {F::Dowod, F::DowodWystawca, F::DowodDataW, true},
+    {F::Email, F::Www, F::FieldCount, true},
+    {F::Telefon}, {F::Faks}, {F::Komorka}};
+
+QString Pack(const StoredField& f, const std::array<QString, tZunItem::FieldCount>& v)
+{
+    if (f.second == F::FieldCount)
+        return v[f.first];
+    if (f.group) {
+        QString text = v[f.first] + "|" + v[f.second];
+        if (f.third != F::FieldCount)
+            text += "|" + v[f.third];
+        return text;
+    }
+    return v[f.first] == v[f.second] ? v[f.first] : v[f.first] + "|" + v[f.second];
+}
+
+void Unpack(const StoredField& f, const QString& text, std::array<QString, tZunItem::FieldCount>& v)
+{
+    if (f.second == F::FieldCount) {
+        v[f.first] = text;
+        return;
+    }
+    const int bar = text.indexOf('|');
+    if (f.group) {
+        const F order[3] = {f.first, f.second, f.third};
+        const int parts = f.third == F::FieldCount ? 2 : 3;
+        const QStringList split = text.split('|');
+        for (int k = 0; k < parts; ++k) {
+            // The last value keeps whatever follows, "|" included.
+            v[order[k]] = k < split.size() ? (k == parts - 1 ? split.mid(k).join('|') : split[k]) : QString();
+        }
+        return;
+    }
+    if (bar < 0) {
+        v[f.first] = v[f.second] = text;
+        return;
+    }
+    QString first = text.left(bar);
+    QString second = text.mid(bar + 1);
+    // A passport without a vehicle must not turn the passport number into a registration number
+    // (it would print on documents), so this pair keeps an empty part empty.
+    if (f.first != F::Paszport) {
+        if (first.isEmpty())
+            first = second;
+        else if (second.isEmpty())
+            second = first;
+    }
+    v[f.first] = first;
+    v[f.second] = second;
+}
+
+constexpr int kTaxSkippedBytes = 201;
+constexpr int kTaxKeptBytes = 8;
+}  // namespace
+
+const char* tZunItem::FieldName(Field field) { return field < FieldCount ? kFieldNames[field] : ""; }
+
+QString ShortIdOf(const QString& name)
+{
+    QString letters;
+    for (QChar c : name)
+        if (c.isLetter())
+            letters += c;
+    if (letters.size() > 12)
+        letters = letters.left(6) + QChar(0x2026);  // the ellipsis, code 133 of Windows-1250
+    return letters;
+}
+
+void tZunItem::Store(tZunStream& stream) const
+{
+    stream.WriteByte(Default ? 1 : 0);
+    for (const StoredField& f : kStored)
+        stream.WriteString(Pack(f, Values));
+    G.Store(stream);
+    stream.WriteInt32(FirstNumber);
+    stream.WriteInt32(SecondNumber);
+    stream.WriteByte(0);  // the tax block is never written again
+    stream.WriteInt32(ThirdNumber);
+    QByteArray raw = Raw;
+    raw.resize(kRawBlockSize, '\0');
+    stream.WriteBytes(raw);
+}
+
+void tZunItem::Load(tZunStream& stream)
+{
+    Default = stream.ReadByte() != 0;
+    for (const StoredField& f : kStored)
+        Unpack(f, stream.ReadString(), Values);
+    G.Load(stream);
+    FirstNumber = stream.ReadInt32();
+    SecondNumber = stream.ReadInt32();
+    HasTaxBlock = stream.ReadByte() == 1;
+    ThirdNumber = stream.ReadInt32();
+    Raw = stream.ReadBytes(kRawBlockSize);
+    if (HasTaxBlock) {
+        for (QString& t : TaxTexts)
+            t = stream.ReadString();
+        for (QString& t : TaxTexts2)
+            t = stream.ReadString();
+        TaxBytes = stream.ReadBytes(kTaxKeptBytes);
+        stream.Skip(kTaxSkippedBytes);
+    } else {
+        TaxTexts = {};
+        TaxTexts2 = {};
+        TaxBytes.clear();
+    }
+    NormalizeAfterReading();
+}
+
+void tZunItem::NormalizeAfterReading()
+{
+    QString& nazwa = Values[Nazwa];
+    if (nazwa.isEmpty())
+        nazwa = Values[Firma];
+    if (nazwa.isEmpty())
+        nazwa = Values[ImieNazwisko];
+    if (Values[Id].isEmpty())
+        Values[Id] = ShortIdOf(nazwa);
+    if (Values[ImieNazwisko].isEmpty() && Values[Firma].isEmpty() && !nazwa.isEmpty())
+        Values[nazwa.count(' ') == 1 ? ImieNazwisko : Firma] = nazwa;
+}
+
+QString tZunItem::ExportString(QChar separator) const
+{
+    QString line = TzunGenericItem::ExportString(separator);
+    for (const QString& v : Values)
+        line += v + separator;
+    return line + separator;
+}
+
+QString tZunItem::ExportTitleString(QChar separator) const
+{
+    QString line = TzunGenericItem::ExportTitleString(separator);
+    for (const char* name : kFieldNames)
+        line += QString(name) + separator;
+    return line + separator;
+}
+
+void tZunItem::AssignFrom(const TzunGenericItem* other)
+{
+    TzunGenericItem::AssignFrom(other);
+    if (auto item = dynamic_cast<const tZunItem*>(other)) {
+        Default = item->Default;
+        Values = item->Values;
+        FirstNumber = item->FirstNumber;
+        SecondNumber = item->SecondNumber;
+        ThirdNumber = item->ThirdNumber;
+        Raw = item->Raw;
+        HasTaxBlock = item->HasTaxBlock;
+        TaxTexts = item->TaxTexts;
+        TaxTexts2 = item->TaxTexts2;
+        TaxBytes = item->TaxBytes;
+    } else if (!other) {
+        *this = tZunItem();
+    }
+}
+
+bool tZunItem::SameAs(const TzunGenericItem* other) const
+{
+    if (!TzunGenericItem::SameAs(other))
+        return false;
+    auto item = dynamic_cast<const tZunItem*>(other);
+    if (!item)
+        return true;
+    auto sameTexts = [](const auto& a, const auto& b) {
+        for (size_t k = 0; k < a.size(); ++k)
+            if (a[k].compare(b[k], Qt::CaseInsensitive) != 0)
+                return false;
+        return true;
+    };
+    return sameTexts(Values, item->Values) && sameTexts(TaxTexts, item->TaxTexts) &&
+           sameTexts(TaxTexts2, item->TaxTexts2) && TaxBytes == item->TaxBytes &&
+           FirstNumber == item->FirstNumber && SecondNumber == item->SecondNumber &&
+           ThirdNumber == item->ThirdNumber && Raw == item->Raw;
+}
