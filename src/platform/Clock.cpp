@@ -30,22 +30,30 @@ QDate DateOfDayNumber(int dayNumber) { return kEpoch.addDays(dayNumber); }
 
 double DateTimeValue(const QDateTime& moment)
 {
-    if (!moment.isValid())
-        return 0;
-    const double fraction = moment.time().msecsSinceStartOfDay() / 86400000.0;
-    return DayNumber(moment.date()) + fraction;
+    return moment.isValid() ? DateTimeValue(moment.date(), moment.time()) : 0;
 }
 
-QDateTime DateTimeOfValue(double value)
+double DateTimeValue(const QDate& date, const QTime& time)
+{
+    if (!date.isValid())
+        return 0;
+    const double fraction = time.isValid() ? time.msecsSinceStartOfDay() / 86400000.0 : 0;
+    return DayNumber(date) + fraction;
+}
+
+QDate DateOfValue(double value) { return DateOfDayNumber(int(std::trunc(value))); }
+
+QTime TimeOfValue(double value)
 {
     // Negative values count whole days back while the fraction still runs forward in the day.
-    const double day = std::trunc(value);
-    const double fraction = std::fabs(value - day);
+    const double fraction = std::fabs(value - std::trunc(value));
     qint64 ms = std::llround(fraction * 86400000.0);
     if (ms >= 86400000)
         ms = 86399999;
-    return QDateTime(DateOfDayNumber(int(day)), QTime::fromMSecsSinceStartOfDay(int(ms)));
+    return QTime::fromMSecsSinceStartOfDay(int(ms));
 }
+
+QDateTime DateTimeOfValue(double value) { return QDateTime(DateOfValue(value), TimeOfValue(value)); }
 
 int TodayNumber() { return DayNumber(Today()); }
 double NowValue() { return DateTimeValue(Now()); }

@@ -30,5 +30,10 @@ int DayNumber(const QDate& date);
 QDate DateOfDayNumber(int dayNumber);
 double DateTimeValue(const QDateTime& moment);
 QDateTime DateTimeOfValue(double value);
+// The same for a date and a time of day taken as they are, without local-time rules, so that no
+// time zone (nor its daylight-saving gaps, where a local QDateTime is invalid) can change them.
+double DateTimeValue(const QDate& date, const QTime& time);
+QDate DateOfValue(double value);
+QTime TimeOfValue(double value);
 int TodayNumber();
 double NowValue();

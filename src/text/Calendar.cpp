@@ -5,7 +5,7 @@
 #include <algorithm>
 
 namespace {
-QDate DateOf(double date) { return DateTimeOfValue(date).date(); }
+QDate DateOf(double date) { return DateOfValue(date); }
 double ValueOf(const QDate& date) { return DayNumber(date); }
 
 QDate OneMonthStep(const QDate& date, int direction)
@@ -139,6 +139,6 @@ double TimeFromNumber(int n)
 
 int TimeToNumber(double time)
 {
-    const QTime t = DateTimeOfValue(time).time();
+    const QTime t = TimeOfValue(time);
     return t.hour() * 100 + t.minute();
 }

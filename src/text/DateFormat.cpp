@@ -37,10 +37,8 @@ QString MonthShortName(int month) { return NameOf(kMonthsShort, month); }
 QString WeekdayName(int dayOfWeek) { return NameOf(kWeekdays, dayOfWeek); }
 QString WeekdayShortName(int dayOfWeek) { return NameOf(kWeekdaysShort, dayOfWeek); }
 
-QString FormatDateTime(const QString& format, const QDateTime& moment)
+QString FormatDateTime(const QString& format, const QDate& date, const QTime& time)
 {
-    const QDate date = moment.date();
-    const QTime time = moment.time();
     QString out;
     QChar lastToken;
     for (qsizetype i = 0; i < format.size();) {
@@ -80,9 +78,9 @@ QString FormatDateTime(const QString& format, const QDateTime& moment)
             else if (count == 4)
                 out += WeekdayName(date.dayOfWeek());
             else if (count == 5)
-                out += FormatDateTime(kShortDate, moment);
+                out += FormatDateTime(kShortDate, date, time);
             else
-                out += FormatDateTime(kLongDate.arg(MonthNameGenitive(date.month())), moment);
+                out += FormatDateTime(kLongDate.arg(MonthNameGenitive(date.month())), date, time);
             break;
         case u'H':
             out += Digits(time.hour(), count == 1 ? 1 : 2);
@@ -97,12 +95,12 @@ QString FormatDateTime(const QString& format, const QDateTime& moment)
             out += Digits(time.msec(), count == 1 ? 1 : 3);
             break;
         case u'T':
-            out += FormatDateTime(count == 1 ? kShortTime : kLongTime, moment);
+            out += FormatDateTime(count == 1 ? kShortTime : kLongTime, date, time);
             break;
         case u'C':
-            out += FormatDateTime(kShortDate, moment);
+            out += FormatDateTime(kShortDate, date, time);
             if (time.msecsSinceStartOfDay() != 0)
-                out += " " + FormatDateTime(kLongTime, moment);
+                out += " " + FormatDateTime(kLongTime, date, time);
             break;
         case u'/':
             out += QString(count, kDateSeparator);

@@ -1,5 +1,6 @@
 #pragma once
-#include <QDateTime>
+#include <QDate>
+#include <QTime>
 #include <QString>
 
 // Polish calendar names, from the program itself rather than the machine's locale.
@@ -15,4 +16,4 @@ QString WeekdayShortName(int dayOfWeek);  // "pon." ... "niedz."
 // "h" / "hh" hour, "n" / "nn" minutes, "s" / "ss" seconds, "z" / "zzz" milliseconds, "t" / "tt"
 // short and long time, "c" date and time, "/" the date separator "-", ":" the time separator.
 // Text in double or single quotes is copied as it is; other characters too.
-QString FormatDateTime(const QString& format, const QDateTime& moment);
+QString FormatDateTime(const QString& format, const QDate& date, const QTime& time);

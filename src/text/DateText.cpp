@@ -12,7 +12,7 @@
 namespace {
 const QString kNoDate = QStringLiteral("-");
 
-int DayOf(double date) { return DayNumber(DateTimeOfValue(date).date()); }
+int DayOf(double date) { return DayNumber(DateOfValue(date)); }
 
 QString FixedRelativeText(int k)
 {
@@ -73,7 +73,7 @@ QString LongDateTime(double date) { return LowerDate("dddd, d mmmmm yyyy, h:mm",
 
 QString ShortDate(double date)
 {
-    return date == 0 ? kNoDate : FormatDateTime("d/mm/yyyy", DateTimeOfValue(date));
+    return date == 0 ? kNoDate : FormatDateTime("d/mm/yyyy", DateOfValue(date), TimeOfValue(date));
 }
 
 QString ShortDateOrEmpty(double date) { return date == 0 ? QString() : ShortDate(date); }
@@ -90,8 +90,8 @@ QString FormatDateEx(const QString& format, double date)
 {
     if (date == 0)
         return kNoDate;
-    const QDateTime moment = DateTimeOfValue(date);
-    const int month = moment.date().month();
+    const QDate day = DateOfValue(date);
+    const int month = day.month();
     QString picture = format;
     const qsizetype monthName = picture.indexOf("mmmmm");
     if (monthName >= 0 && month >= 1 && month <= 12)
@@ -101,7 +101,7 @@ QString FormatDateEx(const QString& format, double date)
         picture.replace(at, 2, "\"" + roman.toLower() + "\"");
     if (const qsizetype at = picture.indexOf("%R"); at >= 0)
         picture.replace(at, 2, "\"" + roman.toUpper() + "\"");
-    QString result = FormatDateTime(picture, moment);
+    QString result = FormatDateTime(picture, day, TimeOfValue(date));
     result.replace(u'#', u'"');
     result.replace(u'`', u'\'');
     return result;

@@ -74,7 +74,7 @@ TEST(DateText, FormatDateEx)
         QString text;
     };
     // Tuesday 7 December 2021, 9:04:05.250
-    const double date = DateTimeValue(QDateTime(QDate(2021, 12, 7), QTime(9, 4, 5, 250)));
+    const double date = DateTimeValue(QDate(2021, 12, 7), QTime(9, 4, 5, 250));
     const Case cases[] = {
         {"d mmmmm yyyy", "7 grudnia 2021"},
         {"dd/mm/yy", "07-12-21"},

@@ -12,7 +12,7 @@ inline Money Amount(const char* text) { return ParseDecimalMoney(QString::fromUt
 inline double Day(int year, int month, int day) { return DayNumber(QDate(year, month, day)); }
 inline double Moment(int year, int month, int day, int hour, int minute)
 {
-    return DateTimeValue(QDateTime(QDate(year, month, day), QTime(hour, minute)));
+    return DateTimeValue(QDate(year, month, day), QTime(hour, minute));
 }
 
 inline void PrintTo(const Money& amount, std::ostream* os) { *os << amount.Units() << " units"; }

@@ -30,7 +30,7 @@ std::optional<double> ReadDate(const QString& text)
         const QTime time = match.captured(4).isEmpty() ? QTime(0, 0)
                                                        : QTime(match.captured(4).toInt(), match.captured(5).toInt());
         if (date.isValid() && time.isValid() && DayNumber(date) != 0)
-            return DateTimeValue(QDateTime(date, time));
+            return DateTimeValue(date, time);
     }
     ErrLine("Niepoprawna data: " + text + " (oczekiwano RRRR-MM-DD lub RRRR-MM-DDTGG:MM)");
     return std::nullopt;
@@ -106,7 +106,8 @@ const CliCommand relative{"relative", "relative DATA [--today DATA]",
                                   const std::optional<double> today = ReadDate(todayText);
                                   if (!today)
                                       return 1;
-                                  InstallClock(std::make_shared<FixedClock>(DateTimeOfValue(*today)));
+                                  // Only the day counts; noon is never skipped by a change of clocks.
+                                  InstallClock(std::make_shared<FixedClock>(QDateTime(DateOfValue(*today), QTime(12, 0))));
                               }
                               OutLine(RelativeDayText(*value));
                               return 0;
@@ -121,7 +122,7 @@ const CliCommand workday{"workday", "workday DATA [--saturdays]",
                              const std::optional<double> value = ReadDate(args[0]);
                              if (!value)
                                  return 1;
-                             OutLine(DateTimeOfValue(NextWorkingDay(*value, saturdays)).date().toString(Qt::ISODate));
+                             OutLine(DateOfValue(NextWorkingDay(*value, saturdays)).toString(Qt::ISODate));
                              return 0;
                          }};
 
