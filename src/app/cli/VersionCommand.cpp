@@ -1,6 +1,6 @@
-#include "platform/Messages.h"
+#include "shell/ProgramIdentity.h"
 
 #include <QString>
 
-// The program's full name and version as the identity gives it.
-QString CliVersionText() { return ApplicationTitle() + " " + VENDROLA_VERSION; }
+// The program's full name and version, as its identity gives them.
+QString CliVersionText() { return ProgramIdentity().FullName; }

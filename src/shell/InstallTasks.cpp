@@ -1,0 +1,36 @@
+#include "shell/InstallTasks.h"
+
+#include "platform/Messages.h"
+#include "platform/RootFolder.h"
+#include "platform/Settings.h"
+#include "shell/ProgramIdentity.h"
+#include "shell/Shortcuts.h"
+
+namespace {
+QString DataPlace() { return "Dane i ustawienia programu są w katalogu:\r\n" + RootFolder(); }
+}  // namespace
+
+void RunInstaller()
+{
+    OfferShortcuts();
+    Warn("*Program " + ProgramIdentity().FullName + " jest gotowy do pracy.\r\n" + DataPlace());
+}
+
+void RunUninstaller()
+{
+    if (!Warn("Czy usunąć skróty do programu " + ProgramIdentity().DisplayName + " z Pulpitu i z Menu Start?\r\n" +
+              DataPlace() + "\r\nKatalog ten nie zostanie usunięty."))
+        return;
+    const int removed = RemoveShortcuts();
+    Warn(removed > 0 ? QString("*Usunięto skróty do programu (%1).").arg(removed)
+                     : QString("*Nie znalazłem skrótów do programu."));
+}
+
+void RunFirstStepWizard()
+{
+    Warn("*Witaj w programie " + ProgramIdentity().DisplayName + "!\r\n" + DataPlace() +
+         "\r\nZacznij od wpisania swojej firmy i pracowników: menu \"Bazy danych\", \"użytkownicy...\".");
+    WriteSettingBool(kSystemSection, kFirstStepDone, true);
+}
+
+bool FirstStepDone() { return ReadSettingBool(kSystemSection, kFirstStepDone, false); }

@@ -1,0 +1,5 @@
+#pragma once
+#include <QIcon>
+
+// The program's icon (window icon, shortcut pictures, "lsys:" images of messages).
+QIcon ProgramIcon();
