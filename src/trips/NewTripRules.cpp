@@ -13,7 +13,7 @@ void NewTripValues::SetTerminDo(double day)
     terminRozliczenia = day + kDaysToSettle;
 }
 
-void NewTripValues::SetZaliczkaWnioskowana(qint64 amount)
+void NewTripValues::SetZaliczkaWnioskowana(Money amount)
 {
     zaliczkaWnioskowana = amount;
     zaliczkaUdzielona = amount;

@@ -18,7 +18,7 @@ int TripDayCount(double terminOd, double terminDo)
     return int(std::trunc(terminDo) - std::trunc(terminOd)) + 1;
 }
 
-qint64 TravelAndLocalTotal(qint64 dojazdyRyczalt, qint64 koszt1, qint64 koszt2, qint64 koszt3)
+Money TravelAndLocalTotal(Money dojazdyRyczalt, Money koszt1, Money koszt2, Money koszt3)
 {
     return dojazdyRyczalt + koszt1 + koszt2 + koszt3;
 }

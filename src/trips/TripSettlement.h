@@ -1,24 +1,23 @@
 #pragma once
-#include <QtGlobal>
+#include "text/Money.h"
 
 // The arithmetic of a trip's settlement: the user enters every component as an amount; the program
-// only adds them up and balances the total against the granted advance. Amounts are raw money
-// values in ten-thousandths of a złoty.
+// only adds them up and balances the total against the granted advance.
 
 struct SettlementEntries {
-    qint64 przejazdy = 0;
-    qint64 diety = 0;
-    qint64 noclegi = 0;
-    qint64 dojazdyRyczalt = 0;
-    qint64 noclegiRyczalt = 0;
-    qint64 inneWydatki = 0;
-    qint64 zaliczkaUdzielona = 0;
+    Money przejazdy;
+    Money diety;
+    Money noclegi;
+    Money dojazdyRyczalt;
+    Money noclegiRyczalt;
+    Money inneWydatki;
+    Money zaliczkaUdzielona;
 };
 
 struct SettlementResult {
-    qint64 razem = 0;
-    qint64 doWyplaty = 0;
-    qint64 doZwrotu = 0;
+    Money razem;
+    Money doWyplaty;
+    Money doZwrotu;
     bool operator==(const SettlementResult&) const = default;
 };
 
@@ -33,4 +32,4 @@ int TripDayCount(double terminOd, double terminDo);
 
 // "Razem przejazdy, dojazdy:" of the settlement document: the local-transport lump sum and all three
 // fares, whether the legs are marked as used or not.
-qint64 TravelAndLocalTotal(qint64 dojazdyRyczalt, qint64 koszt1, qint64 koszt2, qint64 koszt3);
+Money TravelAndLocalTotal(Money dojazdyRyczalt, Money koszt1, Money koszt2, Money koszt3);

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr qint64 Zl(qint64 zloty, qint64 grosze = 0) { return zloty * 10000 + grosze * 100; }
+constexpr Money Zl(qint64 zloty, qint64 grosze = 0) { return Money::FromGrosze(zloty * 100 + grosze); }
+constexpr Money kZero;
 }
 
 TEST(Settlement, TotalAndBalanceAgainstTheAdvance)
@@ -15,11 +16,11 @@ TEST(Settlement, TotalAndBalanceAgainstTheAdvance)
         SettlementResult out;
     };
     const Case cases[] = {
-        {"advance equals the total", {Zl(100), Zl(150), Zl(100), Zl(50), Zl(60), Zl(40), Zl(500)}, {Zl(500), 0, 0}},
-        {"advance above the total", {0, Zl(120), Zl(80), 0, 0, 0, Zl(300)}, {Zl(200), 0, Zl(100)}},
-        {"no advance", {Zl(42, 50), 0, 0, 0, 0, 0, 0}, {Zl(42, 50), Zl(42, 50), 0}},
-        {"advance below the total", {0, Zl(250), Zl(300), 0, 0, 0, Zl(400)}, {Zl(550), Zl(150), 0}},
-        {"negative correction", {0, Zl(10), 0, 0, 0, -Zl(30), 0}, {-Zl(20), 0, Zl(20)}},
+        {"advance equals the total", {Zl(100), Zl(150), Zl(100), Zl(50), Zl(60), Zl(40), Zl(500)}, {Zl(500), kZero, kZero}},
+        {"advance above the total", {kZero, Zl(120), Zl(80), kZero, kZero, kZero, Zl(300)}, {Zl(200), kZero, Zl(100)}},
+        {"no advance", {Zl(42, 50), kZero, kZero, kZero, kZero, kZero, kZero}, {Zl(42, 50), Zl(42, 50), kZero}},
+        {"advance below the total", {kZero, Zl(250), Zl(300), kZero, kZero, kZero, Zl(400)}, {Zl(550), Zl(150), kZero}},
+        {"negative correction", {kZero, Zl(10), kZero, kZero, kZero, -Zl(30), kZero}, {-Zl(20), kZero, Zl(20)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -29,13 +30,14 @@ TEST(Settlement, TotalAndBalanceAgainstTheAdvance)
 
 TEST(Settlement, ManySmallEntriesAddUpExactly)
 {
-    // Six entries of 0,10 zł each and an advance of 0,60 zł balance to the grosz; added as binary
-    // fractions they would not.
-    SettlementEntries e{Zl(0, 10), Zl(0, 10), Zl(0, 10), Zl(0, 10), Zl(0, 10), Zl(0, 10), Zl(0, 60)};
+    // Six entries of 0,10 zł typed into the fields and an advance of 0,60 zł balance exactly; added
+    // as binary fractions they give 0.6000000000000001.
+    const Money dime = Money::FromDouble(0.1);
+    SettlementEntries e{dime, dime, dime, dime, dime, dime, Money::FromDouble(0.6)};
     const SettlementResult r = RecalculateSettlement(e);
     EXPECT_EQ(r.razem, Zl(0, 60));
-    EXPECT_EQ(r.doWyplaty, 0);
-    EXPECT_EQ(r.doZwrotu, 0);
+    EXPECT_EQ(r.doWyplaty, kZero);
+    EXPECT_EQ(r.doZwrotu, kZero);
 }
 
 TEST(Settlement, DayCountIsInclusiveAndIgnoresTheTimeOfDay)

@@ -1,0 +1,41 @@
+#pragma once
+#include "text/Money.h"
+
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QSpinBox>
+
+// The field kinds of the trip windows.
+
+// An amount in złoty shown as "1 234,50 zł"; typed values are read as numbers and kept to 1/10000 zł.
+class AmountField : public QDoubleSpinBox {
+public:
+    explicit AmountField(QWidget* parent = nullptr);
+    Money Amount() const { return Money::FromDouble(value()); }
+    void SetAmount(Money amount) { setValue(amount.ToDouble()); }
+
+protected:
+    QString textFromValue(double value) const override;
+    double valueFromText(const QString& text) const override;
+    QValidator::State validate(QString& text, int& pos) const override;
+    void fixup(QString& text) const override {}
+};
+
+// A date that may be empty (no date).
+class DateField : public QDateEdit {
+public:
+    explicit DateField(QWidget* parent = nullptr);
+    double Value() const;  // day number, 0 for no date
+    void SetValue(double dateTime);
+};
+
+// A time of day typed as the number hhmm and shown as "07:30".
+class HourField : public QSpinBox {
+public:
+    explicit HourField(QWidget* parent = nullptr);
+
+protected:
+    QString textFromValue(int value) const override;
+    int valueFromText(const QString& text) const override;
+    QValidator::State validate(QString& text, int& pos) const override;
+};
