@@ -1,3 +1,4 @@
+#include "PersonsFixture.h"
 #include "TestRoot.h"
 
 #include "persons/AccountNumber.h"

@@ -1,3 +1,4 @@
+#include "PersonsFixture.h"
 #include "persons/NumberChecks.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,50 @@
+#pragma once
+#include "persons/PersonsModule.h"
+#include "storage/RecordClasses.h"
+#include "storage/StartupBases.h"
+#include "storage/ZunStream.h"
+
+#include <QByteArray>
+#include <QString>
+#include <ostream>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+// Tests that use bases: the record classes registered and no base left over from another test.
+class PersonsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        CloseAllBases();
+        RegisterStorageRecordClasses();
+        RegisterPersonsModule();
+    }
+    void TearDown() override { CloseAllBases(); }
+};
+
+// Stored bytes written out by hand.
+inline QByteArray Int16Bytes(qint16 v)
+{
+    QByteArray b(2, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+// A string field: int16 length, then the Windows-1250 bytes.
+inline QByteArray Field(const QByteArray& cp1250)
+{
+    return Int16Bytes(qint16(cp1250.size())) + cp1250;
+}
+
+inline QByteArray Zeros(int n) { return QByteArray(n, '\0'); }
+
+template <typename T>
+QByteArray StoredBody(const T& record)
+{
+    tZunStream stream;
+    record.Store(stream);
+    return stream.Bytes();
+}
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
