@@ -14,7 +14,9 @@ QString MoneyTextOrEmpty(Money amount);
 // "1234,50": two decimals, no grouping, no currency.
 QString PlainTwoDecimals(Money amount);
 
-// Reads an amount typed by the user ("1 234,56 zł", "12.5", "45 gr"); the fallback when it cannot.
+// Reads an amount typed by the user ("1 234,56 zł", "12.5") from the start of the text up to the
+// first character that belongs to no number; a text with "gr" and no "zł" counts grosze ("45 gr",
+// "5 gr" = 0,05 zł). The fallback when no number can be read.
 Money ParseMoney(const QString& text, Money fallback);
 // Like ParseMoney, an empty text reading as zero; raises "<text> nie jest liczbą!" otherwise.
 Money ParseMoneyStrict(const QString& text);

@@ -69,7 +69,7 @@ QString SpellDigits(const QString& digits)
 }
 }  // namespace
 
-const QString& PluralNoun(qint64 count, const QString& one, const QString& few, const QString& many)
+QString PluralNoun(qint64 count, const QString& one, const QString& few, const QString& many)
 {
     const quint64 c = count < 0 ? 0 - quint64(count) : quint64(count);
     if (c == 1)
@@ -102,7 +102,7 @@ QString NumberInWords(qint64 n)
 QString PluralPhrase(const QString& format, const QString& one, const QString& few, qint64 count,
                      const QString& many, bool inWords)
 {
-    const QString& noun = PluralNoun(count, one, few, many);
+    const QString noun = PluralNoun(count, one, few, many);
     const FormatArgument countArgument = inWords ? FormatArgument(NumberInWords(count)) : FormatArgument(count);
     return FormatText(format, {countArgument, noun}).value_or(kFormatError);
 }

@@ -7,7 +7,7 @@
 
 // The noun form that agrees with a count: one for 1; many for 10 to 20 and for numbers ending in
 // 12, 13 or 14; few for the other numbers ending in 2, 3 or 4; many for the rest (and for 0).
-const QString& PluralNoun(qint64 count, const QString& one, const QString& few, const QString& many);
+QString PluralNoun(qint64 count, const QString& one, const QString& few, const QString& many);
 
 // "dwa tysiące pięćset" and so on; "minus ..." below zero. Numbers beyond ±999 999 999 give
 // "### za dużo! ;) ###".
