@@ -70,18 +70,17 @@ bool SamePath(const QString& a, const QString& b)
 // Files of the kind's default name in the data folder and around it; the user picks among several.
 QString SearchForFile(const BaseKindInfo& info)
 {
-    QStringList found;
+    QStringList hits;
     const QString data = DataFolder();
-    FindFiles(found, info.defaultFileName, data, true);
+    FindFiles(hits, info.defaultFileName, data, true);
     const QString root = RootFolder() + "/";
-    if (!SamePath(data, root)) {
-        // The family's common folder and the parent of the data folder (here both the root folder).
-        QStringList more;
-        FindFiles(more, info.defaultFileName, root, true);
-        for (const QString& path : more)
-            if (!found.contains(path))
-                found << path;
-    }
+    // The family's common folder and the parent of the data folder (here both the root folder).
+    if (!SamePath(data, root))
+        FindFiles(hits, info.defaultFileName, root, true);
+    QStringList found;
+    for (const QString& path : hits)
+        if (!found.contains(QDir::cleanPath(path)))
+            found << QDir::cleanPath(path);
     if (found.isEmpty())
         return {};
     if (found.size() == 1)
@@ -119,6 +118,12 @@ QString& BasePath(int kind)
         return none;
     }
     return Paths()[kind];
+}
+
+void ForgetBasePaths()
+{
+    for (QString& path : Paths())
+        path.clear();
 }
 
 QString DataFolder()
@@ -238,4 +243,13 @@ std::unique_ptr<tZunList> MakeBaseList(int kind)
 {
     const auto it = ListFactories().find(kind);
     return it != ListFactories().end() ? it->second() : std::make_unique<tZunList>();
+}
+
+std::unique_ptr<tZunList> MakeBaseListForFile(const QString& fileName, int kind)
+{
+    if (kind < 0)
+        kind = KindOfFile(fileName);
+    std::unique_ptr<tZunList> list = MakeBaseList(kind);
+    list->BaseKind = quint8(qBound(0, kind, kBaseKindCount - 1));
+    return list;
 }

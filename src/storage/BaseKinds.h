@@ -27,6 +27,7 @@ QString DefaultFileNameOfKind(int kind);
 
 // The resolved full path of each kind (empty until resolved).
 QString& BasePath(int kind);
+void ForgetBasePaths();  // every kind unresolved again (tests, a restored data set)
 
 // The default data folder, ending with "/".
 QString DataFolder();
@@ -44,3 +45,6 @@ QString CurrentPathOfFile(const QString& fileName);    // empty when not a file 
 using BaseListFactory = std::function<std::unique_ptr<tZunList>()>;
 void RegisterBaseListClass(int kind, BaseListFactory factory);
 std::unique_ptr<tZunList> MakeBaseList(int kind);
+// The list a base file is read into: of the given kind, or (kind < 0) of the kind its name gives,
+// a plain tZunList when its name is none of the program's.
+std::unique_ptr<tZunList> MakeBaseListForFile(const QString& fileName, int kind);

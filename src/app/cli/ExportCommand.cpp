@@ -1,0 +1,47 @@
+// vendrola-cli export: a base file as text, as the program's own export writes it.
+#include "CliCommand.h"
+
+#include "storage/BaseKinds.h"
+#include "storage/RecordClasses.h"
+#include "storage/ZunList.h"
+
+#include <QMap>
+#include <QSaveFile>
+
+namespace {
+int Export(const QStringList& argsIn);
+
+CliCommand exportCommand{"export", "export BASEFILE OUTFILE [--sep tab|semicolon|comma|pipe] [--kind N]",
+                         "Eksportuje bazę danych do pliku tekstowego (Windows-1250, wiersze CRLF)", Export};
+
+int Export(const QStringList& argsIn)
+{
+    QStringList args = argsIn;
+    const QString sep = TakeOption(args, "--sep", "tab");
+    const QString kindText = TakeOption(args, "--kind", "-1");
+    bool kindOk = false;
+    const int kind = kindText.toInt(&kindOk);
+    const QMap<QString, QChar> separators = {{"tab", '\t'}, {"semicolon", ';'}, {"comma", ','}, {"pipe", '|'}};
+    if (args.size() != 2 || !separators.contains(sep) || !kindOk || kind >= kBaseKindCount)
+        return UsageError(exportCommand);
+
+    RegisterStorageRecordClasses();
+    const QString& baseFile = args[0];
+    const QString& outFile = args[1];
+    std::unique_ptr<tZunList> list = MakeBaseListForFile(baseFile, kind);
+    QString error;
+    const bool read = list->ParseFile(baseFile, &error);
+    const QByteArray text = list->ExportText(separators[sep]);
+    QSaveFile out(outFile);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {
+        ErrLine(out.errorString() + ": " + outFile);
+        return 1;
+    }
+    if (!read) {
+        ErrLine(error);
+        return 1;
+    }
+    OutLine(list->ExportReport(outFile).replace("\r\n", "\n"));
+    return 0;
+}
+}  // namespace
