@@ -268,15 +268,19 @@ bool TaxOfficeEditor::ApplyTable(const QList<Row>& rows)
         if (office && !kept.contains(office))
             offices->Delete(i);
     }
-    for (const Row& row : rows) {
-        Office* office = row.office;
+    // The base takes the order of the rows: sorting the table sorts the offices.
+    for (int i = 0; i < rows.size(); ++i) {
+        Office* office = rows[i].office;
         if (!office) {
             auto added = std::make_unique<Office>();
             office = added.get();
             offices->Add(std::move(added));
         }
+        const int at = offices->IndexOf(office);
+        if (at != i)
+            offices->Insert(i, offices->Take(at));
         for (size_t c = 0; c < kTableFields.size(); ++c)
-            office->*kTableFields[c] = row.cells[c];
+            office->*kTableFields[c] = rows[i].cells[c];
     }
     if (selected_ && !kept.contains(selected_))
         selected_ = nullptr;

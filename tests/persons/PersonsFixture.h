@@ -1,8 +1,12 @@
 #pragma once
 #include "persons/PersonsModule.h"
 #include "storage/RecordClasses.h"
+#include "storage/BaseKinds.h"
 #include "storage/StartupBases.h"
+#include "storage/ZunList.h"
 #include "storage/ZunStream.h"
+#include "platform/Errors.h"
+#include "platform/Progress.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,6 +24,16 @@ protected:
         RegisterPersonsModule();
     }
     void TearDown() override { CloseAllBases(); }
+
+    // An ordinary base of the kind, opened empty without the question about creating its file.
+    static tZunList* OpenEmptyBase(int kind)
+    {
+        SetCommandLineTask(true);
+        std::unique_ptr<tZunList> base = MakeBaseList(kind);
+        base->OpenBase(kind);
+        SetCommandLineTask(false);
+        return KeepBase(std::move(base));
+    }
 };
 
 // Stored bytes written out by hand.
