@@ -307,7 +307,8 @@ private:
         }
         if (current_.align == Align::None)
             current_.align = lineStartAlign_;
-        current_.height = current_.ascent + current_.descent + current_.leading;
+        // Whole pixels per line, so that a text measures the same as the sum of its lines.
+        current_.height = std::ceil(current_.ascent + current_.descent + current_.leading - 0.01);
         if (empty && placedAnything_)
             current_.width = x_;
         lines.push_back(current_);

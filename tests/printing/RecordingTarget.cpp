@@ -123,6 +123,14 @@ const RecordedText* RecordedPage::Find(const QString& part) const
     return nullptr;
 }
 
+const RecordedText* RecordedPage::FindExact(const QString& text) const
+{
+    for (const RecordedText& t : texts)
+        if (t.text == text)
+            return &t;
+    return nullptr;
+}
+
 PrinterMetrics A4Metrics(int dpi, int unprintableTenths)
 {
     PrinterMetrics m;

@@ -29,6 +29,7 @@ struct RecordedPage {
     QString AllText() const;  // the texts joined with spaces
     // The first text containing part, or nullptr.
     const RecordedText* Find(const QString& part) const;
+    const RecordedText* FindExact(const QString& text) const;
 };
 struct Recording {
     QList<RecordedPage> pages;
