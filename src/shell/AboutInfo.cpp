@@ -4,7 +4,7 @@
 #include "platform/RootFolder.h"
 #include "platform/ShellFolders.h"
 #include "shell/RunningPrograms.h"
-#include "shell/ShellTexts.h"
+#include "text/DateText.h"
 #include "text/MarkupEscape.h"
 
 #include <QSysInfo>
@@ -23,7 +23,7 @@ QList<AboutInfoLine> AboutInformation()
 {
     return {
         {"środowisko pracy:<br><b>" + EscapeMarkup(QSysInfo::prettyProductName()), {}},
-        {"Dzisiejsza data:<br><b>" + DateWithWeekdayText(Today()), {}},
+        {"Dzisiejsza data:<br><b>" + LongDateWithWeekday(TodayNumber()), {}},
         Opening("Program zainstalowany w:", ProgramFolder()),
         Opening("Ustawienia w pliku:", SharedIniPath()),
     };

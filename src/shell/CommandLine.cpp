@@ -2,13 +2,13 @@
 
 namespace {
 struct TaskSwitch {
-    CommandLineTask task;
+    StartupTask task;
     const char* name;
 };
 constexpr TaskSwitch kTaskSwitches[] = {
-    {CommandLineTask::Install, "/instaluj"},          {CommandLineTask::FirstStep, "/pierwszykrok"},
-    {CommandLineTask::About, "/about"},               {CommandLineTask::PrintSettings, "/ustawienia"},
-    {CommandLineTask::BackupOptions, "/kopiezapasowe"}, {CommandLineTask::Uninstall, "/usuwator"},
+    {StartupTask::Install, "/instaluj"},          {StartupTask::FirstStep, "/pierwszykrok"},
+    {StartupTask::About, "/about"},               {StartupTask::PrintSettings, "/ustawienia"},
+    {StartupTask::BackupOptions, "/kopiezapasowe"}, {StartupTask::Uninstall, "/usuwator"},
 };
 }  // namespace
 
@@ -19,15 +19,15 @@ bool HasSwitch(const QString& commandLine, const QString& name)
     return commandLine.contains(name, Qt::CaseInsensitive);
 }
 
-CommandLineTask CommandLineTaskOf(const QString& commandLine)
+StartupTask StartupTaskOf(const QString& commandLine)
 {
     for (const TaskSwitch& s : kTaskSwitches)
         if (HasSwitch(commandLine, s.name))
             return s.task;
-    return CommandLineTask::None;
+    return StartupTask::None;
 }
 
-QString SwitchOf(CommandLineTask task)
+QString SwitchOf(StartupTask task)
 {
     for (const TaskSwitch& s : kTaskSwitches)
         if (s.task == task)

@@ -8,9 +8,9 @@ inline constexpr const char* kSwitchStandardColours = "/kolorystandardowe";
 inline constexpr const char* kSwitchFirstTime = "/pierwszyraz";
 
 // The switches that make a run one task, in the order they are tested.
-enum class CommandLineTask { None, Install, FirstStep, About, PrintSettings, BackupOptions, Uninstall };
+enum class StartupTask { None, Install, FirstStep, About, PrintSettings, BackupOptions, Uninstall };
 
 QString CommandLineText(const QStringList& arguments);  // the arguments joined by blanks
 bool HasSwitch(const QString& commandLine, const QString& name);
-CommandLineTask CommandLineTaskOf(const QString& commandLine);
-QString SwitchOf(CommandLineTask task);
+StartupTask StartupTaskOf(const QString& commandLine);
+QString SwitchOf(StartupTask task);

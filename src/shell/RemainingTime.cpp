@@ -1,6 +1,6 @@
 #include "shell/RemainingTime.h"
 
-#include "shell/ShellTexts.h"
+#include "text/DateText.h"
 
 QString RemainingTimeLine(qint64 position, qint64 maximum, const QDateTime& statusStart, const QDateTime& now)
 {
@@ -9,5 +9,5 @@ QString RemainingTimeLine(qint64 position, qint64 maximum, const QDateTime& stat
         return {};
     const double elapsed = double(statusStart.msecsTo(now));
     const double total = elapsed * double(maximum) / double(position);
-    return "jeszcze ok. " + TimeSpanText(qint64(total - elapsed));
+    return "jeszcze ok. " + DurationText((total - elapsed) / 86400000.0);
 }

@@ -53,8 +53,6 @@ void RunPhase(StartupPhase phase)
         if (m.phase == phase)
             RunGuarded(m.run);
 }
-
-bool g_modulesInitialised = false;
 }  // namespace
 
 void AddStartupModule(const QString& name, std::function<void()> run, StartupPhase phase)
@@ -117,6 +115,7 @@ bool Startup::RunSteps()
 
     if (!AcquireSingleInstance())
         return false;
+    holdsMarker_ = true;
     HelpFile();
     SetProgramCursor(-1);
     RunPhase(StartupPhase::DataFolder);
@@ -124,13 +123,14 @@ bool Startup::RunSteps()
     SetApplicationTitle(identity.DisplayName);
     WriteRegString(1, "Software\\ZUN\\ścieżki", ProgramFileName(), ProgramFilePath());
     PublishRunningIdentity(identity);
+    published_ = true;
     if (HasSwitch(commandLine_, kSwitchFirstTime))
         OfferShortcuts();
     if (!IsInstaller())
         OtherFamilyProgramsRunning(true, true);
 
-    task_ = CommandLineTaskOf(commandLine_);
-    if (task_ != CommandLineTask::None) {
+    task_ = StartupTaskOf(commandLine_);
+    if (task_ != StartupTask::None) {
         SetCommandLineTask(true);
         SetProgramCursor(0);
         const auto window = [](const char* action) {
@@ -138,23 +138,23 @@ bool Startup::RunSteps()
                 Warn("!To okno nie jest dostępne w tej wersji programu.");
         };
         switch (task_) {
-        case CommandLineTask::Install: RunGuarded(RunInstaller); return false;
-        case CommandLineTask::About: RunGuarded([&] { window(launcher::kAbout); }); return false;
-        case CommandLineTask::PrintSettings: RunGuarded([&] { window(launcher::kPrintOptions); }); return false;
-        case CommandLineTask::BackupOptions: RunGuarded([&] { window(launcher::kBackupOptions); }); return false;
-        case CommandLineTask::Uninstall: RunGuarded(RunUninstaller); return false;
-        case CommandLineTask::FirstStep:
-        case CommandLineTask::None: break;
+        case StartupTask::Install: RunGuarded(RunInstaller); return false;
+        case StartupTask::About: RunGuarded([&] { window(launcher::kAbout); }); return false;
+        case StartupTask::PrintSettings: RunGuarded([&] { window(launcher::kPrintOptions); }); return false;
+        case StartupTask::BackupOptions: RunGuarded([&] { window(launcher::kBackupOptions); }); return false;
+        case StartupTask::Uninstall: RunGuarded(RunUninstaller); return false;
+        case StartupTask::FirstStep:
+        case StartupTask::None: break;
         }
     }
 
     RunPhase(StartupPhase::OpenBases);
-    g_modulesInitialised = true;
-    if (task_ == CommandLineTask::FirstStep || (!FirstStepDone() && !IsInstaller() && !IsUninstaller()))
+    modulesInitialised_ = true;
+    if (task_ == StartupTask::FirstStep || (!FirstStepDone() && !IsInstaller() && !IsUninstaller()))
         RunGuarded(RunFirstStepWizard);
     EndStatus();
     SetProgramCursor(0);
-    if (task_ == CommandLineTask::FirstStep)
+    if (task_ == StartupTask::FirstStep)
         return false;
     SetApplicationTitle(identity.DisplayName);
     return true;
@@ -167,7 +167,7 @@ void Startup::Finish()
     finished_ = true;
     // Only modules that were initialised have anything to save; a run that ended before the bases
     // were opened must not overwrite stored settings with defaults.
-    if (g_modulesInitialised) {
+    if (modulesInitialised_) {
         for (const Module& m : EndModules()) {
             try {
                 m.run();
@@ -175,8 +175,9 @@ void Startup::Finish()
                 ShowEscapedError(e);
             }
         }
-        g_modulesInitialised = false;
     }
-    WithdrawRunningIdentity();
-    ReleaseSingleInstance();
+    if (published_)
+        WithdrawRunningIdentity();
+    if (holdsMarker_)
+        ReleaseSingleInstance();
 }

@@ -26,7 +26,7 @@ public:
     // run has ended (a refusal, or a command-line task that ran), see ExitCode().
     bool Run();
     int ExitCode() const { return exitCode_; }
-    CommandLineTask Task() const { return task_; }
+    StartupTask Task() const { return task_; }
     bool StandardColours() const;
     // Module finalisation: shutdown hooks, the published identity, the single-instance marker.
     void Finish();
@@ -37,10 +37,13 @@ private:
     bool IsUninstaller() const;
 
     QString commandLine_;
-    CommandLineTask task_ = CommandLineTask::None;
+    StartupTask task_ = StartupTask::None;
     int exitCode_ = 0;
     bool finished_ = false;
     bool started_ = false;
+    bool holdsMarker_ = false;
+    bool published_ = false;
+    bool modulesInitialised_ = false;
 };
 
 // Shows an error that escaped a handler, as the application does with every such error.

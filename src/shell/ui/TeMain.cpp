@@ -6,7 +6,7 @@
 #include "shell/LauncherActions.h"
 #include "shell/LauncherMenu.h"
 #include "shell/ProgramIdentity.h"
-#include "shell/ShellTexts.h"
+#include "text/DateText.h"
 #include "shell/ui/GuardedCall.h"
 #include "shell/ui/ProgramIcon.h"
 #include "shell/ui/TzunClickableLabel.h"
@@ -86,7 +86,7 @@ TeMain::TeMain(QWidget* parent) : QWidget(parent), menu_(new QMenu(this))
             break;
         }
         case LauncherElement::Kind::DateBar: {
-            dateBar_ = new TzunClickableLabel(DateWithWeekdayText(Today()), this);
+            dateBar_ = new TzunClickableLabel(LongDateWithWeekday(TodayNumber()), this);
             dateBar_->setStyleSheet("QLabel { background: #e8eef5; padding: 4px 12px; }");
             connect(dateBar_, &TzunClickableLabel::clicked, this, [this] { ShowMenu(dateBar_); });
             widget = dateBar_;
@@ -158,7 +158,7 @@ void TeMain::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (dateBar_)
-        dateBar_->setText(DateWithWeekdayText(Today()));
+        dateBar_->setText(LongDateWithWeekday(TodayNumber()));
     if (shownOnce_)
         return;
     shownOnce_ = true;
