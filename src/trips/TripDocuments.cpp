@@ -2,7 +2,7 @@
 
 #include "persons/PersonTexts.h"
 #include "platform/Messages.h"
-bool JobPrinted();  // printing/PrintJob.h, whose RoundHalfUp clashes with text/Money.h for now
+#include "printing/PrintJob.h"
 #include "text/DateText.h"
 #include "text/MarkupEscape.h"
 #include "text/MoneyText.h"
