@@ -236,7 +236,8 @@ void LayOutTableDocument(int* yOut, const TableDocument& doc)
                     p.drawLine(x, y, x, y + height);
                 if ((!excluded && doc.InnerVertical && col < lastColumn) || (doc.OuterVertical && col == lastColumn))
                     p.drawLine(x + width, y, x + width, y + height);
-                if (!excluded && doc.InnerHorizontal)
+                // The first row's top edge is part of the outer frame, which no-border cells keep.
+                if ((!excluded && doc.InnerHorizontal) || (doc.OuterHorizontal && r == 0))
                     p.drawLine(x, y, x + width, y);
                 if ((!excluded && doc.InnerHorizontal && !last) || (doc.OuterHorizontal && last))
                     p.drawLine(x, y + height, x + width, y + height);
