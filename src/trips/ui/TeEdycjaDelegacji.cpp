@@ -184,6 +184,9 @@ QWidget* TeEdycjaDelegacji::BuildSettlementPage()
     for (AmountField* result : {razem_, doZwrotu_, doWyplaty_}) {
         result->setReadOnly(true);
         result->setFocusPolicy(Qt::NoFocus);
+        QPalette shaded = result->palette();
+        shaded.setColor(QPalette::Base, shaded.color(QPalette::Window));
+        result->setPalette(shaded);
     }
 
     auto* layout = new QVBoxLayout(page);
