@@ -206,7 +206,8 @@ TEST_F(TripBaseTest, SettleTripRefusesASettledTrip)
 
 TEST_F(TripBaseTest, SettleTripAsksAndMarksTheTripEvenWhenTheDialogIsCancelled)
 {
-    TDelegacja trip;
+    TripBase().Add(std::make_unique<TDelegacja>());
+    TDelegacja& trip = *TripsOf(TripBase())[0];
     trip.SetNumer("DEL/1/2024");
     trip.SetDataWystawienia(Day(2024, 3, 1));
     Script().No();
@@ -229,6 +230,11 @@ TEST_F(TripBaseTest, SettleTripAsksAndMarksTheTripEvenWhenTheDialogIsCancelled)
     EXPECT_TRUE(trip.Rozliczona());
     EXPECT_EQ(trip.DataRozliczenia(), Day(2024, 3, 15));  // today, no time of day
     EXPECT_TRUE(trip.Razem().IsZero());
+    // The mark is in the file at once.
+    tZunList file;
+    ASSERT_TRUE(file.LoadFromFile(TripBase().FileName, false));
+    ASSERT_EQ(file.Count(), 1);
+    EXPECT_TRUE(file.GetAs<TDelegacja>(0)->Rozliczona());
 }
 
 TEST_F(TripBaseTest, CloneTripAddsACopyOnlyWhenConfirmed)

@@ -10,7 +10,10 @@ bool SettleTrip(TDelegacja& trip)
 {
     if (!MarkTripSettled(trip))
         return false;
-    EditTrip(trip);
+    // The settled mark is kept even when the settlement is not entered now, so it is saved at once
+    // rather than with some later change (the program saves nothing when it closes).
+    if (!EditTrip(trip))
+        SaveAllBases();
     return true;
 }
 

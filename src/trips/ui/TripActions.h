@@ -6,7 +6,7 @@ class TDelegacja;
 
 // Settles a trip: refuses a settled one, asks "Czy rozliczyć delegację?", marks it settled as of
 // today and opens the edit dialog on it. True when the user agreed to settle, whatever the dialog's
-// outcome (a cancelled dialog leaves the trip settled with the amounts it had).
+// outcome (a cancelled dialog leaves the trip settled with the amounts it had, and saved so).
 bool SettleTrip(TDelegacja& trip);
 // Launcher "Rozlicz delegację": asks "Którą delegację rozliczyć?", then SettleTrip.
 bool SettleTripFromLauncher();
