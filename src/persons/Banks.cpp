@@ -7,7 +7,9 @@
 #include "persons/TBAnk.h"
 #include "persons/TMalyBAnk.h"
 #include "platform/Cp1250.h"
+#include "platform/Dialogs.h"
 #include "platform/Messages.h"
+#include "platform/ShellFolders.h"
 #include "storage/ZunList.h"
 #include "text/TextUtils.h"
 
@@ -146,4 +148,27 @@ QStringList BankTableLines(const QList<TBAnk*>& banks)
     for (int i = 0; i < banks.size(); ++i)
         lines << BankRow(i + 1, *banks[i]).join('\t');
     return lines;
+}
+
+bool SaveBankTableAsText(const QList<TBAnk*>& banks)
+{
+    const QString file = Dialogs().SaveFileName({"Baza banków", ProgramFolder(), "banki.txt", "Pliki tekstowe (*.txt)"});
+    if (file.isEmpty())
+        return false;
+    QFile output(file);
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        RaiseUserError("Nie udało się zapisać pliku " + file);
+    output.write(ToCp1250(BankTableLines(banks).join("\r\n") + "\r\n"));
+    output.close();
+    Warn("Zapisałem do pliku banki.txt");
+    return true;
+}
+
+bool ImportBanksFromChosenKirFile()
+{
+    const QString file = Dialogs().OpenFileName({"KIR", {}, {}, "*.txt (*.txt)"});
+    if (file.isEmpty())
+        return false;
+    ImportBanksFromKir(file);
+    return true;
 }

@@ -29,3 +29,8 @@ QStringList BankRow(int runningNumber, const TBAnk& bank);
 QString BankCountText(int listed, int all);
 // The table as tab-separated text lines, the column titles first.
 QStringList BankTableLines(const QList<TBAnk*>& banks);
+
+// The bank window's menu: the table into a text file the user names, and the clearing house's
+// list from a file the user picks. False when the user cancels (or the file cannot be written).
+bool SaveBankTableAsText(const QList<TBAnk*>& banks);
+bool ImportBanksFromChosenKirFile();
