@@ -44,9 +44,12 @@ double AddMonths(int n, double date)
 {
     QDate result = DateOf(date);
     const int direction = n < 0 ? -1 : 1;
-    for (int step = 0; step < std::abs(qint64(n)); ++step)
+    qint64 steps = std::abs(qint64(n));
+    // Step by step while a shorter month can still cut the day; from day 28 on every month has it.
+    for (; steps > 0 && result.day() > 28; --steps)
         result = OneMonthStep(result, direction);
-    return ValueOf(result);
+    const QDate rest = result.addMonths(int(steps * direction));
+    return ValueOf(rest.isValid() ? rest : result);
 }
 
 double StartOfMonth(double date)

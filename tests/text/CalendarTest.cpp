@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 QDate DateOf(double value) { return DateOfValue(value); }
 }  // namespace
@@ -32,10 +34,13 @@ TEST(Calendar, AddMonthsKeepsTheDayOrTakesTheLastOne)
         {1, {2003, 12, 15}, {2004, 1, 15}},  {-1, {2004, 1, 15}, {2003, 12, 15}},
         {-13, {2004, 1, 31}, {2002, 12, 28}}, {0, {2004, 1, 31}, {2004, 1, 31}},
         {12, {2003, 5, 31}, {2004, 5, 29}},  // via 29 February
+        {48, {2001, 1, 31}, {2005, 1, 28}},  {-1200, {2024, 3, 30}, {1924, 3, 28}},
+        {1, {2024, 3, 28}, {2024, 4, 28}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DateOf(AddMonths(c.n, DayNumber(c.from))), c.to) << c.n << " " << c.from.toString().toStdString();
     EXPECT_EQ(AddMonths(1, Moment(2003, 1, 10, 15, 30)), Day(2003, 2, 10));  // the time is dropped
+    EXPECT_EQ(DateOf(AddMonths(std::numeric_limits<int>::min(), Day(2024, 1, 31))).isValid(), true);
 }
 
 TEST(Calendar, StartsAndEndsOfPeriods)
