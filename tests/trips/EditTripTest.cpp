@@ -167,6 +167,7 @@ TEST(EditTrip, LegsAreStoredWithTimesFromTheHourFields)
     Field<DateField>(dialog, "eWyjazd2Dzien")->SetValue(Day(2002, 10, 8));
     Field<HourField>(dialog, "eWyjazd2Godzina")->setValue(1200);
     Field<AmountField>(dialog, "eKoszt2")->SetAmount(Zl(7, 80));
+    QTest::keyClick(Field<DateField>(dialog, "ePrzyjazd3Dzien"), Qt::Key_Delete);
     ClickOk(dialog);
 
     EXPECT_EQ(trip->WyjazdCzas(1), Day(2002, 10, 7) + TimeFractionOfHourField(2359));
@@ -177,7 +178,23 @@ TEST(EditTrip, LegsAreStoredWithTimesFromTheHourFields)
     EXPECT_EQ(trip->Wyjazd(2), "Sopot");
     EXPECT_EQ(trip->WyjazdCzas(2), Moment(2002, 10, 8, 12, 0));
     EXPECT_EQ(trip->PrzyjazdCzas(2), 0);  // an empty date field stores no date
+    EXPECT_EQ(trip->PrzyjazdCzas(3), 0);  // emptied with the Delete key
     EXPECT_EQ(trip->Koszt(2), Zl(7, 80));
+}
+
+TEST(EditTrip, TypedAmountsAreKeptToTenThousandthsWithTiesToEven)
+{
+    TDelegacja trip;
+    trip.SetRozliczona(true);
+    TeEdycjaDelegacji dialog(trip);
+    Type(Field<AmountField>(dialog, "eDiety"), "0,00015");
+    Type(Field<AmountField>(dialog, "eNoclegi"), "0,00025");
+    Type(Field<AmountField>(dialog, "eInneWydatki"), "1 234,5678");
+    ClickOk(dialog);
+    EXPECT_EQ(trip.Diety().Units(), 2);
+    EXPECT_EQ(trip.Noclegi().Units(), 2);
+    EXPECT_EQ(trip.InneWydatki().Units(), 12345678);
+    EXPECT_EQ(trip.Razem().Units(), 12345682);
 }
 
 TEST(EditTrip, AmountsBeyondTheGroszSurviveAnUntouchedDialog)

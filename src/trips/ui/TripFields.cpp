@@ -3,6 +3,8 @@
 #include "platform/Clock.h"
 #include "text/MoneyText.h"
 
+#include <QCalendarWidget>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -55,6 +57,24 @@ DateField::DateField(QWidget* parent) : QDateEdit(parent)
     setMinimumDate(kNoDate);
     setSpecialValueText(" ");
     setDate(kNoDate);
+    setToolTip("Klawisz Delete usuwa datę.");
+}
+
+void DateField::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete) {
+        setDate(kNoDate);
+        return;
+    }
+    QDateEdit::keyPressEvent(event);
+}
+
+void DateField::mousePressEvent(QMouseEvent* event)
+{
+    QDateEdit::mousePressEvent(event);
+    // An empty field opens its calendar on the current month rather than on the "no date" day.
+    if (date() == kNoDate && calendarWidget())
+        calendarWidget()->setCurrentPage(Today().year(), Today().month());
 }
 
 double DateField::Value() const { return date() == kNoDate ? 0 : DayNumber(date()); }

@@ -21,12 +21,16 @@ protected:
     void fixup(QString& text) const override {}
 };
 
-// A date that may be empty (no date).
+// A date that may be empty (no date); the Delete key empties it.
 class DateField : public QDateEdit {
 public:
     explicit DateField(QWidget* parent = nullptr);
     double Value() const;  // day number, 0 for no date
     void SetValue(double dateTime);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 };
 
 // A time of day typed as the number hhmm and shown as "07:30".
