@@ -2,6 +2,10 @@
 #include "TestRoot.h"
 
 #include "platform/Errors.h"
+#include "platform/Progress.h"
+#include "storage/BaseKinds.h"
+#include "storage/RecordClasses.h"
+#include "storage/StartupBases.h"
 #include "storage/ZunList.h"
 #include "trips/MarkupToPlainText.h"
 #include "trips/TripBase.h"
@@ -139,4 +143,34 @@ TEST_F(TripBaseTest, PickTripOnAnEmptyBaseFailsWithTheEmptyListMessage)
     } catch (const ZunError& e) {
         EXPECT_EQ(e.Text(), "Niestety, nie ma z czego wybierać. Lista jest pusta!\r\nWybierz Delegację");
     }
+}
+
+namespace {
+class RecordingProgress : public ProgressSink {
+public:
+    QStringList texts;
+    void ShowStatus(const QString& text) override { texts << text; }
+    void ShowProgress(qint64, qint64) override {}
+    void EndStatus() override {}
+    void SetCursor(int) override {}
+};
+}  // namespace
+
+TEST_F(TripBaseTest, StartUpOpensTheTripBaseOnceTheModuleIsRegistered)
+{
+    ClearRecordClasses();  // only the trip module takes part
+    RegisterTripsModule();
+    tZunList seed;
+    seed.Add(SampleTrip());
+    ASSERT_TRUE(seed.SaveToFile(DataFolder() + "Rivazedur.dat", false));
+    auto progress = std::make_shared<RecordingProgress>();
+    InstallProgress(progress);
+    OpenStartupBases();
+    InstallProgress(nullptr);
+    EXPECT_EQ(progress->texts, QStringList({"Rejestruję bazy danych...", "Odczytuję Rivazedur..."}));
+    ASSERT_NE(FindOpenBase(kTripBaseKind), nullptr);
+    EXPECT_EQ(&TripBase(), FindOpenBase(kTripBaseKind));
+    EXPECT_EQ(TripsOf(TripBase()).size(), 1);
+    EXPECT_TRUE(TripBase().FileName.endsWith("/Rivazedur.dat"));
+    EXPECT_EQ(CurrentTrip(), nullptr);
 }
