@@ -93,3 +93,17 @@ TEST_F(PersonBases, CurrentChoicesForgetPersonsThatLeft)
     SetCurrentContractor(contractor);
     EXPECT_EQ(CurrentContractor(), contractor);
 }
+
+TEST_F(PersonBases, StartupOpensTheBasesOfThisModule)
+{
+    SetCommandLineTask(true);
+    OpenStartupBases();
+    SetCommandLineTask(false);
+    for (int kind : {kUsersKind, kContractorsKind})
+        EXPECT_TRUE(OpenBases().contains(FindOpenBase(kind))) << kind;
+    for (int kind : {9, 24, 25, 41, 42})
+        EXPECT_TRUE(ReferenceBases().contains(FindOpenBase(kind))) << kind;
+    EXPECT_EQ(FindOpenBase(41)->ClassName(), "tZunGenericLIst");
+    EXPECT_EQ(FindOpenBase(9)->ClassName(), "tZunGenericLIst");
+    EXPECT_EQ(FindOpenBase(24)->ClassName(), "tZunList");
+}

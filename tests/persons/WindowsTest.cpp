@@ -5,6 +5,7 @@
 #include "persons/ReferenceBases.h"
 #include "persons/TUrzadSkarbowy.h"
 #include "persons/ui/TeEdycjaUrzedow.h"
+#include "persons/ui/NipField.h"
 #include "persons/ui/TeModulBazaBankow.h"
 
 #include <QFile>
@@ -104,4 +105,13 @@ TEST_F(Windows, TaxOfficeEditorWindow)
     window.findChild<QPushButton*>("bDodajNIP")->click();
     EXPECT_EQ(Script().History().last().warning.heading, "%Wybierz urząd skarbowy!");
     EXPECT_TRUE(Script().History().last().layout.stopIcon);
+}
+
+TEST_F(Windows, NipFieldTurnsYellowWhenInvalid)
+{
+    QLineEdit field;
+    EXPECT_EQ(CheckNipField("123-456-32-19", &field), "BŁĘDNY NIP");
+    EXPECT_EQ(field.palette().color(QPalette::Base), QColor(Qt::yellow));
+    EXPECT_EQ(CheckNipField("", &field), "");
+    EXPECT_EQ(field.palette().color(QPalette::Base), QColor(Qt::white));
 }

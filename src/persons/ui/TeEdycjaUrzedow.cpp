@@ -164,7 +164,9 @@ QWidget* TeEdycjaUrzedow::TablePage()
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button("bWstawWiersz", "Wstaw wiersz", this, [this] { InsertRow(); }));
     buttons->addWidget(Button("bUsunWiersz", "Usuń wiersz", this, [this] { DeleteRow(); }));
-    buttons->addWidget(Button("bImport", "-", this, [this] { ImportText(); }));
+    QPushButton* import = Button("bImport", "-", this, [this] { ImportText(); });
+    import->setToolTip("Wczytaj urzędy z pliku tekstowego");
+    buttons->addWidget(import);
     buttons->addStretch(1);
     buttons->addWidget(Button("bZastosujZamknij", "Zastosuj zmiany i zamknij", this, [this] {
         if (ApplyTable())
@@ -286,6 +288,9 @@ void TeEdycjaUrzedow::FillTable()
         }
     }
     sgTabela_->setSortingEnabled(true);
+    sgTabela_->resizeColumnsToContents();
+    for (int c = 0; c < sgTabela_->columnCount(); ++c)
+        sgTabela_->setColumnWidth(c, qBound(60, sgTabela_->columnWidth(c), 260));
 }
 
 bool TeEdycjaUrzedow::ApplyTable()
