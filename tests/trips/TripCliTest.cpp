@@ -5,7 +5,6 @@
 #include "storage/ZunList.h"
 #include "trips/TripBase.h"
 
-#include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -52,8 +51,6 @@ TEST(TripCli, TripPdfPrintsTheChosenDocument)
     const QString content = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_TRUE(content.contains("Rozliczenie wyjazdu służbowego nr DEL/7/2002"));
     EXPECT_TRUE(content.contains("Rachunek kosztów podróży"));
-    if (!qEnvironmentVariableIsEmpty("TRIPS_KEEP_PDF"))
-        QFile::copy(pdf, qEnvironmentVariable("TRIPS_KEEP_PDF") + "/settlement.pdf");
 
     const QString order = CurrentTestRoot().File("polecenie.pdf");
     ASSERT_EQ(RunCli({"trip-pdf", base, "3", "order", order}, &out, &err), 0) << err.toStdString();
@@ -62,8 +59,6 @@ TEST(TripCli, TripPdfPrintsTheChosenDocument)
     const QString orderText = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_TRUE(orderText.contains("Polecenie wyjazdu służbowego\n"));
     EXPECT_TRUE(orderText.contains("Ewa <Nowak> & syn"));
-    if (!qEnvironmentVariableIsEmpty("TRIPS_KEEP_PDF"))
-        QFile::copy(order, qEnvironmentVariable("TRIPS_KEEP_PDF") + "/order.pdf");
 }
 
 TEST(TripCli, WrongPositionsAndFilesFail)
