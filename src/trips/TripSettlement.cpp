@@ -22,3 +22,7 @@ Money TravelAndLocalTotal(Money dojazdyRyczalt, Money koszt1, Money koszt2, Mone
 {
     return dojazdyRyczalt + koszt1 + koszt2 + koszt3;
 }
+
+Money LodgingFigure(Money noclegi, Money noclegiRyczalt) { return noclegi + noclegiRyczalt; }
+
+Money TravelFigure(Money przejazdy, Money dojazdyRyczalt) { return przejazdy + dojazdyRyczalt; }

@@ -33,3 +33,8 @@ int TripDayCount(double terminOd, double terminDo);
 // "Razem przejazdy, dojazdy:" of the settlement document: the local-transport lump sum and all three
 // fares, whether the legs are marked as used or not.
 Money TravelAndLocalTotal(Money dojazdyRyczalt, Money koszt1, Money koszt2, Money koszt3);
+
+// The figures of the trip list: lodging by bills with the lodging lump sum, and travel costs with the
+// local-transport lump sum.
+Money LodgingFigure(Money noclegi, Money noclegiRyczalt);
+Money TravelFigure(Money przejazdy, Money dojazdyRyczalt);

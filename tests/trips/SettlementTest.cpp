@@ -49,9 +49,11 @@ TEST(Settlement, DayCountIsInclusiveAndIgnoresTheTimeOfDay)
     EXPECT_EQ(TripDayCount(march2 + 2, march2), -1);
 }
 
-TEST(Settlement, TravelTotalCountsEveryFare)
+TEST(Settlement, DerivedSums)
 {
     EXPECT_EQ(TravelAndLocalTotal(Zl(10), Zl(1), Zl(2, 50), Zl(3)), Zl(16, 50));
+    EXPECT_EQ(LodgingFigure(Zl(120), Zl(45, 5)), Zl(165, 5));
+    EXPECT_EQ(TravelFigure(Zl(84, 20), Zl(12, 30)), Zl(96, 50));
 }
 
 TEST(NewTripRules, OpeningAndChangesFollowTheDateRules)
