@@ -85,7 +85,7 @@ void ImportBanksFromKir(const QString& file)
     const QStringList lines = FromCp1250(input.readAll()).split(QRegularExpression("\r\n|\n|\r"));
 
     tZunList* banks = BanksBase();
-    banks->EnsureLoaded();
+    banks->Unloaded = false;  // what the file holds is replaced, not read
     banks->FreeAll();
     for (QString line : lines) {
         if (line.count('\t') <= 4)
@@ -101,7 +101,7 @@ bool RebuildBranchList()
 {
     tZunList* banks = BanksBase();
     tZunList* branches = BranchesBase();
-    branches->EnsureLoaded();
+    branches->Unloaded = false;
     branches->FreeAll();
     for (int i = 0; i < banks->Count(); ++i) {
         const auto* bank = banks->GetAs<TBAnk>(i);

@@ -2,6 +2,7 @@
 #include "TestRoot.h"
 
 #include "persons/Banks.h"
+#include "persons/NameCase.h"
 #include "persons/ReferenceBases.h"
 #include "persons/TBAnk.h"
 #include "persons/TMalyBAnk.h"
@@ -74,6 +75,31 @@ TEST_F(Banks, ImportFromKirSkipsLinesThatAreNotBranches)
     CloseAllBases();
     EXPECT_EQ(BanksBase()->Count(), 3);
     EXPECT_EQ(BanksBase()->GetAs<TBAnk>(1)->Miasto(), "Biała Podlaska");
+
+    // A second import replaces the saved base.
+    CloseAllBases();
+    ImportBanksFromKir(kKirFile);
+    CloseAllBases();
+    EXPECT_EQ(BanksBase()->Count(), 3);
+}
+
+TEST(NameCase, NamesAsPeopleWriteThem)
+{
+    struct Case {
+        QString text, cased;
+    };
+    const Case cases[] = {
+        {"JAN KOWALSKI", "Jan Kowalski"},
+        {"ul. DŁUGA 5", "ul. Długa 5"},
+        {"AL. JANA PAWŁA II 5", "al. Jana Pawła II 5"},
+        {"BANK SPÓŁDZIELCZY W BIAŁEJ Z SIEDZIBĄ", "Bank Spółdzielczy w Białej z Siedzibą"},
+        {"BIELSKO-BIAŁA", "Bielsko-Biała"},
+        {"ŚWIĘTOKRZYSKA 11/21", "Świętokrzyska 11/21"},
+        {"HANDLOWA UL. 3", "Handlowa Ul. 3"},    // an abbreviation counts only at the start
+        {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NameCase(c.text), c.cased) << c.text.toStdString();
 }
 
 TEST_F(Banks, ImportOfAMissingFileKeepsTheBase)

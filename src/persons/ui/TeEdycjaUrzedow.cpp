@@ -2,6 +2,7 @@
 
 #include "persons/TUrzadSkarbowy.h"
 #include "persons/ui/MarkupListDelegate.h"
+#include "persons/ui/RunGuarded.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -3,7 +3,7 @@
 #include "persons/Banks.h"
 #include "persons/ReferenceBases.h"
 #include "persons/TBAnk.h"
-#include "persons/ui/MarkupListDelegate.h"
+#include "persons/ui/RunGuarded.h"
 #include "storage/ZunList.h"
 #include "text/MarkupHtml.h"
 
@@ -65,6 +65,7 @@ TeModulBazaBankow::TeModulBazaBankow(QWidget* parent)
     sgBanki_->setAlternatingRowColors(true);
     sgBanki_->verticalHeader()->hide();
     sgBanki_->horizontalHeader()->setStretchLastSection(true);
+    sgBanki_->horizontalHeader()->setResizeContentsPrecision(200);  // a full base has thousands of rows
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menuBar);
