@@ -79,7 +79,7 @@ TEST_F(PrintingTest, SavedSettingsComeBackExceptTheFontColours)
     s.cornerOffsets[5].second = QPoint(2, 4);
     SavePrintSettings();
     EXPECT_EQ(ReadSharedInt(kPrintSection, "TextFont.Color", 0), ColorToStored(Qt::blue));  // written...
-    EXPECT_FALSE(ReadShared(kPrintSection, "Zapisano", "").isEmpty());
+    EXPECT_EQ(ReadShared(kPrintSection, "Zapisano", ""), "piątek, 15 marca 2024, 10:30");  // the test clock
 
     CreateRoleFonts();
     LoadPrintSettings();
