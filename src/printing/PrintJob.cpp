@@ -162,10 +162,10 @@ bool BeginDocument(const QString& title, bool punchMargin, bool invoiceMode, boo
             j.pdfFiles << c.pdfPath;
             return c;
         }
-        if (j.batchPrinting && j.haveChoice) {
-            PrinterChoice c = j.lastChoice;
-            if (c.action != PrinterChoice::Action::SavePdf)
-                c.action = PrinterChoice::Action::Print;
+        if (j.batchPrinting) {
+            // Straight to the printer chosen last (the default printer when none was chosen yet).
+            PrinterChoice c = j.haveChoice ? j.lastChoice : PrinterChoice();
+            c.action = PrinterChoice::Action::Print;
             return c;
         }
         SetProgramCursor(0);

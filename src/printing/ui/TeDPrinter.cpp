@@ -76,7 +76,7 @@ TeDPrinter::TeDPrinter(PreviewDocument& document, QWidget* parent) : QDialog(par
     area_ = new QScrollArea(this);
     area_->setObjectName("sbStrona");
     area_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    area_->setBackgroundRole(QPalette::Dark);
+    area_->setStyleSheet("QScrollArea { background: white; }");
     page_ = new PageView(document_, area_);
     area_->setWidget(page_);
     auto* layout = new QVBoxLayout(this);
