@@ -38,7 +38,7 @@ void Type(QAbstractSpinBox* field, const QString& text)
     QTest::keyClicks(field, text);
 }
 
-QString Shown(QWidget& dialog, const char* name) { return Field<AmountField>(dialog, name)->text(); }
+QString Shown(QWidget& dialog, const char* name) { return Field<TripAmountField>(dialog, name)->text(); }
 
 void ClickOk(QWidget& dialog) { QTest::mouseClick(Field<QPushButton>(dialog, "bOK"), Qt::LeftButton); }
 
@@ -66,17 +66,17 @@ TEST(EditTrip, UnsettledTripShowsOnlyTheBasicPageAndStoresOnlyItsFields)
     EXPECT_TRUE(pages->tabBar()->isHidden());
     EXPECT_EQ(Field<QLineEdit>(dialog, "eNumer")->text(), "DEL/7/2002");
     EXPECT_EQ(Shown(dialog, "eZaliczkaUdzielona"), "250,00 zł");
-    EXPECT_EQ(Field<DateField>(dialog, "eTerminOd")->Value(), Day(2002, 10, 7));
+    EXPECT_EQ(Field<TripDateField>(dialog, "eTerminOd")->Value(), Day(2002, 10, 7));
 
     Field<QLineEdit>(dialog, "eNumer")->setText("DEL/8/2002");
     Field<QLineEdit>(dialog, "eUwagi")->setText("nowe uwagi");
-    Type(Field<AmountField>(dialog, "eZaliczkaWnioskowana"), "300,5");
-    Field<DateField>(dialog, "eTerminRozliczenia")->SetValue(0);
+    Type(Field<TripAmountField>(dialog, "eZaliczkaWnioskowana"), "300,5");
+    Field<TripDateField>(dialog, "eTerminRozliczenia")->SetValue(0);
     // Values on the hidden pages are not stored for an unsettled trip.
     Field<QLineEdit>(dialog, "eWyjazd1")->setText("Zakopane");
     Field<QCheckBox>(dialog, "cbOdcinek2")->setChecked(true);
-    Field<AmountField>(dialog, "eKoszt1")->SetAmount(Zl(999));
-    Field<AmountField>(dialog, "eDiety")->SetAmount(Zl(999));
+    Field<TripAmountField>(dialog, "eKoszt1")->SetAmount(Zl(999));
+    Field<TripAmountField>(dialog, "eDiety")->SetAmount(Zl(999));
     ClickOk(dialog);
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -95,7 +95,7 @@ TEST(EditTrip, CancelStoresNothing)
     auto trip = SampleTrip();
     TeEdycjaDelegacji dialog(*trip);
     Field<QLineEdit>(dialog, "eNumer")->setText("zmieniony");
-    Field<AmountField>(dialog, "eDiety")->SetAmount(Zl(1));
+    Field<TripAmountField>(dialog, "eDiety")->SetAmount(Zl(1));
     QTest::mouseClick(Field<QPushButton>(dialog, "bAnuluj"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(trip->SameAs(SampleTrip().get()));
@@ -114,18 +114,18 @@ TEST(EditTrip, SettledTripRecalculatesAsTheAmountsAreTyped)
     EXPECT_EQ(pages->tabText(1), "Dojazdy, pobyt");
     EXPECT_EQ(Field<QLabel>(dialog, "lbIleKopii")->text(), "2 egz.");
 
-    Type(Field<AmountField>(dialog, "eDiety"), "250");
+    Type(Field<TripAmountField>(dialog, "eDiety"), "250");
     EXPECT_EQ(Shown(dialog, "eRazem"), "250,00 zł");
     EXPECT_EQ(Shown(dialog, "eDoZwrotu"), "150,00 zł");
     EXPECT_EQ(Shown(dialog, "eDoWyplaty"), "0,00 zł");
-    Type(Field<AmountField>(dialog, "eNoclegi"), "300");
+    Type(Field<TripAmountField>(dialog, "eNoclegi"), "300");
     EXPECT_EQ(Shown(dialog, "eRazem"), "550,00 zł");
     EXPECT_EQ(Shown(dialog, "eDoZwrotu"), "0,00 zł");
     EXPECT_EQ(Shown(dialog, "eDoWyplaty"), "150,00 zł");
     // A change of the granted advance counts as well.
-    Type(Field<AmountField>(dialog, "eZaliczkaUdzielona"), "600");
+    Type(Field<TripAmountField>(dialog, "eZaliczkaUdzielona"), "600");
     EXPECT_EQ(Shown(dialog, "eDoZwrotu"), "50,00 zł");
-    EXPECT_TRUE(Field<AmountField>(dialog, "eRazem")->isReadOnly());
+    EXPECT_TRUE(Field<TripAmountField>(dialog, "eRazem")->isReadOnly());
 
     ClickOk(dialog);
     EXPECT_EQ(trip.Razem(), Zl(550));
@@ -142,7 +142,7 @@ TEST(EditTrip, TenGroszeEntriesBalanceExactly)
     trip.SetZaliczkaUdzielona(Zl(0, 60));
     TeEdycjaDelegacji dialog(trip);
     for (const char* name : {"ePrzejazdy", "eDiety", "eNoclegi", "eDojazdyRyczalt", "eNoclegiRyczalt", "eInneWydatki"})
-        Type(Field<AmountField>(dialog, name), "0,10");
+        Type(Field<TripAmountField>(dialog, name), "0,10");
     ClickOk(dialog);
     EXPECT_EQ(trip.Razem(), Zl(0, 60));
     EXPECT_EQ(trip.Razem().Units(), 6000);
@@ -154,20 +154,20 @@ TEST(EditTrip, LegsAreStoredWithTimesFromTheHourFields)
 {
     auto trip = SampleTrip();
     TeEdycjaDelegacji dialog(*trip);
-    EXPECT_EQ(Field<HourField>(dialog, "eWyjazd1Godzina")->text(), "07:05");
-    EXPECT_EQ(Field<HourField>(dialog, "ePrzyjazd3Godzina")->text(), "23:59");
+    EXPECT_EQ(Field<TripHourField>(dialog, "eWyjazd1Godzina")->text(), "07:05");
+    EXPECT_EQ(Field<TripHourField>(dialog, "ePrzyjazd3Godzina")->text(), "23:59");
     EXPECT_TRUE(Field<QCheckBox>(dialog, "cbOdcinek1")->isChecked());
     EXPECT_FALSE(Field<QCheckBox>(dialog, "cbOdcinek2")->isChecked());
 
-    Field<HourField>(dialog, "eWyjazd1Godzina")->setValue(2575);
-    Type(Field<HourField>(dialog, "ePrzyjazd1Godzina"), "930");
-    Field<HourField>(dialog, "eWyjazd3Godzina")->setValue(-815);
+    Field<TripHourField>(dialog, "eWyjazd1Godzina")->setValue(2575);
+    Type(Field<TripHourField>(dialog, "ePrzyjazd1Godzina"), "930");
+    Field<TripHourField>(dialog, "eWyjazd3Godzina")->setValue(-815);
     Field<QCheckBox>(dialog, "cbOdcinek2")->setChecked(true);
     Field<QLineEdit>(dialog, "eWyjazd2")->setText("Sopot");
-    Field<DateField>(dialog, "eWyjazd2Dzien")->SetValue(Day(2002, 10, 8));
-    Field<HourField>(dialog, "eWyjazd2Godzina")->setValue(1200);
-    Field<AmountField>(dialog, "eKoszt2")->SetAmount(Zl(7, 80));
-    QTest::keyClick(Field<DateField>(dialog, "ePrzyjazd3Dzien"), Qt::Key_Delete);
+    Field<TripDateField>(dialog, "eWyjazd2Dzien")->SetValue(Day(2002, 10, 8));
+    Field<TripHourField>(dialog, "eWyjazd2Godzina")->setValue(1200);
+    Field<TripAmountField>(dialog, "eKoszt2")->SetAmount(Zl(7, 80));
+    QTest::keyClick(Field<TripDateField>(dialog, "ePrzyjazd3Dzien"), Qt::Key_Delete);
     ClickOk(dialog);
 
     EXPECT_EQ(trip->WyjazdCzas(1), Day(2002, 10, 7) + TimeFractionOfHourField(2359));
@@ -187,9 +187,9 @@ TEST(EditTrip, TypedAmountsAreKeptToTenThousandthsWithTiesToEven)
     TDelegacja trip;
     trip.SetRozliczona(true);
     TeEdycjaDelegacji dialog(trip);
-    Type(Field<AmountField>(dialog, "eDiety"), "0,00015");
-    Type(Field<AmountField>(dialog, "eNoclegi"), "0,00025");
-    Type(Field<AmountField>(dialog, "eInneWydatki"), "1 234,5678");
+    Type(Field<TripAmountField>(dialog, "eDiety"), "0,00015");
+    Type(Field<TripAmountField>(dialog, "eNoclegi"), "0,00025");
+    Type(Field<TripAmountField>(dialog, "eInneWydatki"), "1 234,5678");
     ClickOk(dialog);
     EXPECT_EQ(trip.Diety().Units(), 2);
     EXPECT_EQ(trip.Noclegi().Units(), 2);
@@ -203,7 +203,7 @@ TEST(EditTrip, AmountsBeyondTheGroszSurviveAnUntouchedDialog)
     trip->SetDiety(Money::FromUnits(690049));
     TeEdycjaDelegacji dialog(*trip);
     EXPECT_EQ(Shown(dialog, "eDiety"), "69,00 zł");
-    Field<AmountField>(dialog, "eDiety")->setFocus();
+    Field<TripAmountField>(dialog, "eDiety")->setFocus();
     Field<QLineEdit>(dialog, "eNumer")->setFocus();
     ClickOk(dialog);
     EXPECT_EQ(trip->Diety().Units(), 690049);
@@ -239,7 +239,7 @@ TEST_F(TripBaseTest, SettleTripAsksAndMarksTheTripEvenWhenTheDialogIsCancelled)
     bool sawAllPages = false;
     WhenEditDialogOpens([&](QDialog& dialog) {
         sawAllPages = !Field<QTabWidget>(dialog, "nbStrony")->tabBar()->isHidden();
-        EXPECT_EQ(Field<DateField>(dialog, "eDataRozliczenia")->Value(), Day(2024, 3, 15));
+        EXPECT_EQ(Field<TripDateField>(dialog, "eDataRozliczenia")->Value(), Day(2024, 3, 15));
         Cancel(dialog);
     });
     EXPECT_TRUE(SettleTrip(trip));

@@ -29,8 +29,8 @@ T* Named(T* widget, const QString& name)
 }
 
 QLineEdit* TextField(const QString& name) { return Named(new QLineEdit, name); }
-AmountField* Amount(const QString& name) { return Named(new AmountField, name); }
-DateField* Date(const QString& name) { return Named(new DateField, name); }
+TripAmountField* Amount(const QString& name) { return Named(new TripAmountField, name); }
+TripDateField* Date(const QString& name) { return Named(new TripDateField, name); }
 
 QLabel* PartyBox(const QString& name, const TDane& person)
 {
@@ -45,7 +45,7 @@ QLabel* PartyBox(const QString& name, const TDane& person)
     return box;
 }
 
-QWidget* DayAndHour(DateField* day, HourField* hour)
+QWidget* DayAndHour(TripDateField* day, TripHourField* hour)
 {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
@@ -148,11 +148,11 @@ QWidget* TeEdycjaDelegacji::BuildLegsPage()
         form->addRow(leg.used = Named(new QCheckBox("Wyjazd " + n + " - miejscowość"), "cbOdcinek" + n));
         form->addRow(leg.from = TextField("eWyjazd" + n));
         form->addRow(DayAndHour(leg.fromDay = Date("eWyjazd" + n + "Dzien"),
-                                leg.fromHour = Named(new HourField, "eWyjazd" + n + "Godzina")));
+                                leg.fromHour = Named(new TripHourField, "eWyjazd" + n + "Godzina")));
         form->addRow(new QLabel("Przyjazd - miejscowość"));
         form->addRow(leg.to = TextField("ePrzyjazd" + n));
         form->addRow(DayAndHour(leg.toDay = Date("ePrzyjazd" + n + "Dzien"),
-                                leg.toHour = Named(new HourField, "ePrzyjazd" + n + "Godzina")));
+                                leg.toHour = Named(new TripHourField, "ePrzyjazd" + n + "Godzina")));
         form->addRow("Środek lokomocji:", leg.means = TextField("eSrodek" + n));
         form->addRow("Koszt przejazdu:", leg.fare = Amount("eKoszt" + n));
         layout->addWidget(group, 1);
@@ -181,7 +181,7 @@ QWidget* TeEdycjaDelegacji::BuildSettlementPage()
     form->addRow("Data rozliczenia:", dataRozliczenia_ = Date("eDataRozliczenia"));
     form->addRow("Data wypłaty:", dataWyplaty_ = Date("eDataWyplaty"));
     razem_->setFont(bold);
-    for (AmountField* result : {razem_, doZwrotu_, doWyplaty_}) {
+    for (TripAmountField* result : {razem_, doZwrotu_, doWyplaty_}) {
         result->setReadOnly(true);
         result->setFocusPolicy(Qt::NoFocus);
         QPalette shaded = result->palette();
@@ -248,7 +248,7 @@ void TeEdycjaDelegacji::Fill()
     dataRozliczenia_->SetValue(t.DataRozliczenia());
     dataWyplaty_->SetValue(t.DataWyplaty());
 
-    for (AmountField* input :
+    for (TripAmountField* input :
          {przejazdy_, diety_, noclegi_, dojazdyRyczalt_, noclegiRyczalt_, inneWydatki_, zaliczkaUdzielona_})
         connect(input, &QDoubleSpinBox::valueChanged, this, &TeEdycjaDelegacji::Recalculate);
 }

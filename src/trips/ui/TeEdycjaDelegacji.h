@@ -4,9 +4,9 @@
 #include <QDialog>
 #include <array>
 
-class AmountField;
-class DateField;
-class HourField;
+class TripAmountField;
+class TripDateField;
+class TripHourField;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -28,13 +28,13 @@ private:
     struct LegFields {
         QCheckBox* used = nullptr;
         QLineEdit* from = nullptr;
-        DateField* fromDay = nullptr;
-        HourField* fromHour = nullptr;
+        TripDateField* fromDay = nullptr;
+        TripHourField* fromHour = nullptr;
         QLineEdit* to = nullptr;
-        DateField* toDay = nullptr;
-        HourField* toHour = nullptr;
+        TripDateField* toDay = nullptr;
+        TripHourField* toHour = nullptr;
         QLineEdit* means = nullptr;
-        AmountField* fare = nullptr;
+        TripAmountField* fare = nullptr;
     };
 
     QWidget* BuildBasicPage();
@@ -50,33 +50,33 @@ private:
     QTabWidget* pages_ = nullptr;
 
     QLineEdit* numer_ = nullptr;
-    DateField* dataWystawienia_ = nullptr;
+    TripDateField* dataWystawienia_ = nullptr;
     QLineEdit* miejsceWystawienia_ = nullptr;
     QLineEdit* stanowisko_ = nullptr;
     QLineEdit* miejsceDelegowania_ = nullptr;
-    DateField* terminOd_ = nullptr;
-    DateField* terminDo_ = nullptr;
+    TripDateField* terminOd_ = nullptr;
+    TripDateField* terminDo_ = nullptr;
     QLineEdit* celDelegowania_ = nullptr;
     QLineEdit* srodekTransportu_ = nullptr;
-    AmountField* zaliczkaWnioskowana_ = nullptr;
-    AmountField* zaliczkaUdzielona_ = nullptr;
-    DateField* dataWyplatyZaliczki_ = nullptr;
-    DateField* terminRozliczenia_ = nullptr;
+    TripAmountField* zaliczkaWnioskowana_ = nullptr;
+    TripAmountField* zaliczkaUdzielona_ = nullptr;
+    TripDateField* dataWyplatyZaliczki_ = nullptr;
+    TripDateField* terminRozliczenia_ = nullptr;
     QLineEdit* uwagi_ = nullptr;
 
     std::array<LegFields, 3> legs_{};
 
-    AmountField* przejazdy_ = nullptr;
-    AmountField* diety_ = nullptr;
-    AmountField* noclegi_ = nullptr;
-    AmountField* dojazdyRyczalt_ = nullptr;
-    AmountField* noclegiRyczalt_ = nullptr;
-    AmountField* inneWydatki_ = nullptr;
-    AmountField* razem_ = nullptr;
-    AmountField* doZwrotu_ = nullptr;
-    AmountField* doWyplaty_ = nullptr;
-    DateField* dataRozliczenia_ = nullptr;
-    DateField* dataWyplaty_ = nullptr;
+    TripAmountField* przejazdy_ = nullptr;
+    TripAmountField* diety_ = nullptr;
+    TripAmountField* noclegi_ = nullptr;
+    TripAmountField* dojazdyRyczalt_ = nullptr;
+    TripAmountField* noclegiRyczalt_ = nullptr;
+    TripAmountField* inneWydatki_ = nullptr;
+    TripAmountField* razem_ = nullptr;
+    TripAmountField* doZwrotu_ = nullptr;
+    TripAmountField* doWyplaty_ = nullptr;
+    TripDateField* dataRozliczenia_ = nullptr;
+    TripDateField* dataWyplaty_ = nullptr;
 
     SettlementResult shown_;  // the total and balance on screen, stored on OK
 };

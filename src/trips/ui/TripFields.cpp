@@ -13,7 +13,7 @@ const QDate kNoDate(1899, 12, 30);  // the minimum of a date field stands for "n
 constexpr double kAmountLimit = 2147483647;
 }
 
-AmountField::AmountField(QWidget* parent) : QDoubleSpinBox(parent)
+TripAmountField::TripAmountField(QWidget* parent) : QDoubleSpinBox(parent)
 {
     setDecimals(4);
     setRange(-kAmountLimit, kAmountLimit);
@@ -23,14 +23,14 @@ AmountField::AmountField(QWidget* parent) : QDoubleSpinBox(parent)
     setKeyboardTracking(true);
 }
 
-QString AmountField::textFromValue(double value) const
+QString TripAmountField::textFromValue(double value) const
 {
     // Shown to the grosz; the value behind keeps its ten-thousandths.
     const Money amount = Money::FromDouble(value);
     return amount.IsZero() ? QStringLiteral("0,00 zł") : MoneyText(amount);
 }
 
-double AmountField::valueFromText(const QString& text) const
+double TripAmountField::valueFromText(const QString& text) const
 {
     // The text of the current value reads back as the value itself, so leaving the field does not
     // round away what lies beyond the grosz.
@@ -39,7 +39,7 @@ double AmountField::valueFromText(const QString& text) const
     return ParseMoney(text, Money::FromDouble(value())).ToDouble();
 }
 
-QValidator::State AmountField::validate(QString& text, int& pos) const
+QValidator::State TripAmountField::validate(QString& text, int& pos) const
 {
     static const QRegularExpression allowed(QStringLiteral("^[-+0-9 \\x{00A0},.złgr]*$"));
     if (!allowed.match(text).hasMatch())
@@ -50,7 +50,7 @@ QValidator::State AmountField::validate(QString& text, int& pos) const
     return std::fabs(parsed.ToDouble()) <= kAmountLimit ? QValidator::Acceptable : QValidator::Invalid;
 }
 
-DateField::DateField(QWidget* parent) : QDateEdit(parent)
+TripDateField::TripDateField(QWidget* parent) : QDateEdit(parent)
 {
     setCalendarPopup(true);
     setDisplayFormat("d-MM-yyyy");
@@ -60,7 +60,7 @@ DateField::DateField(QWidget* parent) : QDateEdit(parent)
     setToolTip("Klawisz Delete usuwa datę.");
 }
 
-void DateField::keyPressEvent(QKeyEvent* event)
+void TripDateField::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Delete) {
         setDate(kNoDate);
@@ -69,7 +69,7 @@ void DateField::keyPressEvent(QKeyEvent* event)
     QDateEdit::keyPressEvent(event);
 }
 
-void DateField::mousePressEvent(QMouseEvent* event)
+void TripDateField::mousePressEvent(QMouseEvent* event)
 {
     QDateEdit::mousePressEvent(event);
     // An empty field opens its calendar on the current month rather than on the "no date" day.
@@ -77,34 +77,34 @@ void DateField::mousePressEvent(QMouseEvent* event)
         calendarWidget()->setCurrentPage(Today().year(), Today().month());
 }
 
-double DateField::Value() const { return date() == kNoDate ? 0 : DayNumber(date()); }
+double TripDateField::Value() const { return date() == kNoDate ? 0 : DayNumber(date()); }
 
-void DateField::SetValue(double dateTime)
+void TripDateField::SetValue(double dateTime)
 {
     setDate(std::trunc(dateTime) == 0 ? kNoDate : DateOfDayNumber(int(std::trunc(dateTime))));
 }
 
-HourField::HourField(QWidget* parent) : QSpinBox(parent)
+TripHourField::TripHourField(QWidget* parent) : QSpinBox(parent)
 {
     setRange(-9999, 9999);
     setButtonSymbols(QAbstractSpinBox::NoButtons);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-QString HourField::textFromValue(int value) const
+QString TripHourField::textFromValue(int value) const
 {
     const QString digits = QString::number(std::abs(value)).rightJustified(4, '0');
     return (value < 0 ? "-" : "") + digits.left(digits.size() - 2) + ":" + digits.right(2);
 }
 
-int HourField::valueFromText(const QString& text) const
+int TripHourField::valueFromText(const QString& text) const
 {
     QString digits = text;
     digits.remove(':').remove(' ');
     return digits.toInt();
 }
 
-QValidator::State HourField::validate(QString& text, int& pos) const
+QValidator::State TripHourField::validate(QString& text, int& pos) const
 {
     static const QRegularExpression allowed(QStringLiteral("^-?[0-9]{0,4}:?[0-9]{0,2}$"));
     if (!allowed.match(text).hasMatch())

@@ -8,9 +8,9 @@
 // The field kinds of the trip windows.
 
 // An amount in złoty shown as "1 234,50 zł"; typed values are read as numbers and kept to 1/10000 zł.
-class AmountField : public QDoubleSpinBox {
+class TripAmountField : public QDoubleSpinBox {
 public:
-    explicit AmountField(QWidget* parent = nullptr);
+    explicit TripAmountField(QWidget* parent = nullptr);
     Money Amount() const { return Money::FromDouble(value()); }
     void SetAmount(Money amount) { setValue(amount.ToDouble()); }
 
@@ -22,9 +22,9 @@ protected:
 };
 
 // A date that may be empty (no date); the Delete key empties it.
-class DateField : public QDateEdit {
+class TripDateField : public QDateEdit {
 public:
-    explicit DateField(QWidget* parent = nullptr);
+    explicit TripDateField(QWidget* parent = nullptr);
     double Value() const;  // day number, 0 for no date
     void SetValue(double dateTime);
 
@@ -34,9 +34,9 @@ protected:
 };
 
 // A time of day typed as the number hhmm and shown as "07:30".
-class HourField : public QSpinBox {
+class TripHourField : public QSpinBox {
 public:
-    explicit HourField(QWidget* parent = nullptr);
+    explicit TripHourField(QWidget* parent = nullptr);
 
 protected:
     QString textFromValue(int value) const override;
