@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <cmath>
+#include <limits>
 
 namespace {
 const QDate kNoDate(1899, 12, 30);  // the minimum of a date field stands for "no date"
@@ -26,8 +27,7 @@ TripAmountField::TripAmountField(QWidget* parent) : QDoubleSpinBox(parent)
 QString TripAmountField::textFromValue(double value) const
 {
     // Shown to the grosz; the value behind keeps its ten-thousandths.
-    const Money amount = Money::FromDouble(value);
-    return amount.IsZero() ? QStringLiteral("0,00 zł") : MoneyText(amount);
+    return MoneyText(Money::FromDouble(value));
 }
 
 double TripAmountField::valueFromText(const QString& text) const
