@@ -4,6 +4,8 @@
 #include "printing/PageGeometry.h"
 #include "printing/RichTextRenderer.h"
 
+#include <QElapsedTimer>
+
 TEST_F(PrintingTest, ConvertMarkupAppliesItsStepsInOrder)
 {
     const QFont text = RoleFontOf(FontRole::Text).font;
@@ -60,4 +62,27 @@ TEST_F(PrintingTest, IndentTagsBecomePixelsOfTheTarget)
         EXPECT_EQ(s, c.out) << c.in;
     }
     g = saved;
+}
+
+TEST_F(PrintingTest, LongTextsWithThousandsOfTagsConvertInLinearTime)
+{
+    const auto build = [](int lines) {
+        QString text;
+        for (int i = 0; i < lines; ++i)
+            text += "<textfont><b>Pozycja</b> <right>" + QString::number(i) + "<br>_wcięcie<left><ind x=\"50%\">koniec\r\n";
+        return text;
+    };
+    QElapsedTimer timer;
+    QString small = build(2000);
+    timer.start();
+    ConvertMarkup(small, false);
+    const qint64 smallTime = std::max<qint64>(1, timer.elapsed());
+    QString big = build(16000);
+    timer.restart();
+    ConvertMarkup(big, false);
+    const qint64 bigTime = timer.elapsed();
+    EXPECT_LT(bigTime, 2000);
+    EXPECT_LT(bigTime, 8 * smallTime * 4);  // eight times the text, far from sixty-four times the time
+    EXPECT_EQ(big.count("<p align=\"alRight\">"), 16000);
+    EXPECT_EQ(big.count("<br>   wcięcie"), 16000);
 }
