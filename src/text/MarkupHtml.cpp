@@ -68,8 +68,10 @@ public:
         for (int i = 0; i < markup.size(); ++i) {
             const QChar c = markup[i];
             if (c == '<') {
+                // A tag starts with its name (or "/"): "2 < 3" is text.
                 const int end = markup.indexOf('>', i + 1);
-                if (end > i + 1) {
+                const bool tagStart = i + 1 < markup.size() && (markup[i + 1].isLetter() || markup[i + 1] == '/');
+                if (tagStart && end > i + 1) {
                     OnTag(markup.mid(i, end - i + 1));
                     i = end;
                     continue;
