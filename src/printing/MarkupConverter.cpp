@@ -16,27 +16,27 @@ QString RoleFontTag(const QFont& font)
 void ConvertMarkup(QString& text, bool wrapMode)
 {
     const QString crlf = kCrLf;
-    ReplaceAllTextLinear("<hr>" + crlf, "<hr>", text);
+    ReplaceAllText("<hr>" + crlf, "<hr>", text);
     if (!wrapMode)
-        ReplaceAllTextLinear("<hr>", "<hr>" + crlf, text);
-    ReplaceAllTextLinear("<br>_", "<br>   ", text);
-    ReplaceAllTextLinear("<hr>_", "<hr>   ", text);
-    ReplaceAllTextLinear(crlf + ".", "<br>   ", text);
-    ReplaceAllTextLinear("<br>.", "<br>   ", text);
-    ReplaceAllTextLinear("<hr>.", "<hr>   ", text);
-    ReplaceAllTextLinear("<center>", "<p align=\"alCenter\">", text);
-    ReplaceAllTextLinear("<right>", "<p align=\"alRight\">", text);
-    ReplaceAllTextLinear("<left>", "<p align=\"alLeft\">", text);
-    ReplaceAllTextLinear("<lefthalf>", "<half>", text);
-    ReplaceAllTextLinear("<half>", crlf + "<half>" + crlf, text);
-    ReplaceAllTextLinear("<righthalf>", "|", text);
-    ReplaceAllTextLinear("</half>", crlf + "</half>" + crlf, text);
-    ReplaceAllTextLinear("<newpage>", crlf + "<newpage>" + crlf, text);
-    ReplaceAllTextLinear("<halfpage>", crlf + "<halfpage>" + crlf, text);
+        ReplaceAllText("<hr>", "<hr>" + crlf, text);
+    ReplaceAllText("<br>_", "<br>   ", text);
+    ReplaceAllText("<hr>_", "<hr>   ", text);
+    ReplaceAllText(crlf + ".", "<br>   ", text);
+    ReplaceAllText("<br>.", "<br>   ", text);
+    ReplaceAllText("<hr>.", "<hr>   ", text);
+    ReplaceAllText("<center>", "<p align=\"alCenter\">", text);
+    ReplaceAllText("<right>", "<p align=\"alRight\">", text);
+    ReplaceAllText("<left>", "<p align=\"alLeft\">", text);
+    ReplaceAllText("<lefthalf>", "<half>", text);
+    ReplaceAllText("<half>", crlf + "<half>" + crlf, text);
+    ReplaceAllText("<righthalf>", "|", text);
+    ReplaceAllText("</half>", crlf + "</half>" + crlf, text);
+    ReplaceAllText("<newpage>", crlf + "<newpage>" + crlf, text);
+    ReplaceAllText("<halfpage>", crlf + "<halfpage>" + crlf, text);
     if (InvoiceMode()) {
-        ReplaceAllTextLinear("<opisfont>", "<fakturaopisfont>", text);
-        ReplaceAllTextLinear("<textfont>", "<fakturatextfont>", text);
-        ReplaceAllTextLinear("<titlefont>", "<fakturatitlefont>", text);
+        ReplaceAllText("<opisfont>", "<fakturaopisfont>", text);
+        ReplaceAllText("<textfont>", "<fakturatextfont>", text);
+        ReplaceAllText("<titlefont>", "<fakturatitlefont>", text);
     }
     const struct {
         const char* tag;
@@ -54,9 +54,9 @@ void ConvertMarkup(QString& text, bool wrapMode)
     };
     for (const auto& r : roles)
         if (text.contains(r.tag, Qt::CaseInsensitive))
-            ReplaceAllTextLinear(r.tag, RoleFontTag(RoleFontOf(r.role).font), text);
+            ReplaceAllText(r.tag, RoleFontTag(RoleFontOf(r.role).font), text);
     if (wrapMode)
-        ReplaceAllTextLinear(crlf, "<br>", text);
+        ReplaceAllText(crlf, "<br>", text);
     ConvertIndentTags(CurrentGeometry().dpiX, text);
 }
 
