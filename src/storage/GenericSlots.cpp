@@ -34,14 +34,13 @@ void GenericSlots<N>::Store(tZunStream& stream) const
 {
     for (const QString& text : s)
         stream.WriteString(text);
-    for (qint32 v : i)
-        stream.WriteInt32(v);
-    for (qint64 v : c)
-        stream.WriteInt64(v);
-    for (bool v : b)
-        stream.WriteByte(v ? 1 : 0);
-    for (double v : d)
-        stream.WriteDouble(v);
+    stream.WriteBlock(i.data(), N);
+    stream.WriteBlock(c.data(), N);
+    std::array<quint8, N> flags;
+    for (int k = 0; k < N; ++k)
+        flags[k] = b[k] ? 1 : 0;
+    stream.WriteBlock(flags.data(), N);
+    stream.WriteBlock(d.data(), N);
 }
 
 template <int N>
@@ -49,14 +48,13 @@ void GenericSlots<N>::Load(tZunStream& stream)
 {
     for (QString& text : s)
         text = stream.ReadString();
-    for (qint32& v : i)
-        v = stream.ReadInt32();
-    for (qint64& v : c)
-        v = stream.ReadInt64();
-    for (bool& v : b)
-        v = stream.ReadByte() != 0;
-    for (double& v : d)
-        v = stream.ReadDouble();
+    stream.ReadBlock(i.data(), N);
+    stream.ReadBlock(c.data(), N);
+    std::array<quint8, N> flags;
+    stream.ReadBlock(flags.data(), N);
+    for (int k = 0; k < N; ++k)
+        b[k] = flags[k] != 0;
+    stream.ReadBlock(d.data(), N);
 }
 
 template <int N>

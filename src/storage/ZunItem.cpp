@@ -2,7 +2,6 @@
 
 #include "storage/ZunStream.h"
 
-#include <QStringList>
 
 namespace {
 using F = tZunItem::Field;
@@ -29,17 +28,16 @@ constexpr StoredField kStored[18] = {
     {F::Email, F::Www, F::FieldCount, true},
     {F::Telefon}, {F::Faks}, {F::Komorka}};
 
-QString Pack(const StoredField& f, const std::array<QString, tZunItem::FieldCount>& v)
+void Pack(tZunStream& stream, const StoredField& f, const std::array<QString, tZunItem::FieldCount>& v)
 {
     if (f.second == F::FieldCount)
-        return v[f.first];
-    if (f.group) {
-        QString text = v[f.first] + "|" + v[f.second];
-        if (f.third != F::FieldCount)
-            text += "|" + v[f.third];
-        return text;
-    }
-    return v[f.first] == v[f.second] ? v[f.first] : v[f.first] + "|" + v[f.second];
+        stream.WriteString(v[f.first]);
+    else if (f.group && f.third != F::FieldCount)
+        stream.WriteJoined({v[f.first], v[f.second], v[f.third]}, '|');
+    else if (f.group || v[f.first] != v[f.second])
+        stream.WriteJoined({v[f.first], v[f.second]}, '|');
+    else
+        stream.WriteString(v[f.first]);
 }
 
 void Unpack(const StoredField& f, const QString& text, std::array<QString, tZunItem::FieldCount>& v)
@@ -52,10 +50,17 @@ void Unpack(const StoredField& f, const QString& text, std::array<QString, tZunI
     if (f.group) {
         const F order[3] = {f.first, f.second, f.third};
         const int parts = f.third == F::FieldCount ? 2 : 3;
-        const QStringList split = text.split('|');
+        qsizetype from = 0;
         for (int k = 0; k < parts; ++k) {
-            // The last value keeps whatever follows, "|" included.
-            v[order[k]] = k < split.size() ? (k == parts - 1 ? split.mid(k).join('|') : split[k]) : QString();
+            // The last value keeps whatever follows, "|" included; missing parts are empty.
+            const qsizetype end = k == parts - 1 || from < 0 ? -1 : text.indexOf('|', from);
+            if (from < 0)
+                v[order[k]].clear();
+            else if (end < 0)
+                v[order[k]] = from == 0 ? text : text.mid(from);
+            else
+                v[order[k]] = text.mid(from, end - from);
+            from = end < 0 ? -1 : end + 1;
         }
         return;
     }
@@ -98,15 +103,15 @@ void tZunItem::Store(tZunStream& stream) const
 {
     stream.WriteByte(Default ? 1 : 0);
     for (const StoredField& f : kStored)
-        stream.WriteString(Pack(f, Values));
+        Pack(stream, f, Values);
     G.Store(stream);
     stream.WriteInt32(FirstNumber);
     stream.WriteInt32(SecondNumber);
     stream.WriteByte(0);  // the tax block is never written again
     stream.WriteInt32(ThirdNumber);
-    QByteArray raw = Raw;
-    raw.resize(kRawBlockSize, '\0');
-    stream.WriteBytes(raw);
+    stream.WriteBytes(Raw.constData(), qMin<qint64>(Raw.size(), kRawBlockSize));
+    for (qint64 k = Raw.size(); k < kRawBlockSize; ++k)
+        stream.WriteByte(0);
 }
 
 void tZunItem::Load(tZunStream& stream)
@@ -119,7 +124,8 @@ void tZunItem::Load(tZunStream& stream)
     SecondNumber = stream.ReadInt32();
     HasTaxBlock = stream.ReadByte() == 1;
     ThirdNumber = stream.ReadInt32();
-    Raw = stream.ReadBytes(kRawBlockSize);
+    Raw.resize(kRawBlockSize);
+    stream.ReadBytes(Raw.data(), kRawBlockSize);
     if (HasTaxBlock) {
         for (QString& t : TaxTexts)
             t = stream.ReadString();
@@ -197,7 +203,6 @@ bool tZunItem::SameAs(const TzunGenericItem* other) const
         return true;
     };
     return sameTexts(Values, item->Values) && sameTexts(TaxTexts, item->TaxTexts) &&
-           sameTexts(TaxTexts2, item->TaxTexts2) && TaxBytes == item->TaxBytes &&
-           FirstNumber == item->FirstNumber && SecondNumber == item->SecondNumber &&
+           sameTexts(TaxTexts2, item->TaxTexts2) && TaxBytes == item->TaxBytes && FirstNumber == item->FirstNumber && SecondNumber == item->SecondNumber &&
            ThirdNumber == item->ThirdNumber && Raw == item->Raw;
 }

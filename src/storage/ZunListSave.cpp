@@ -167,6 +167,7 @@ bool tZunList::SaveToFile(QString fileName, bool makeSmallCopy)
     try {
         tZunStream stream;
         stream.WideCounts = WideCounts;
+        stream.Reserve(qint64(FileSize) + FileSize / 8);  // the last size is the best guess
         SetProgramCursor(kWritingCursor);
         StoreToStream(stream);
         const qint64 newSize = stream.Size();

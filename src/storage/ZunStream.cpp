@@ -27,89 +27,44 @@ struct NestingGuard {
     ~NestingGuard() { --g_nesting; }
 };
 
-template <typename T>
-void WriteLE(tZunStream& s, T v)
-{
-    char bytes[sizeof(T)];
-    qToLittleEndian<T>(v, bytes);
-    s.WriteBytes(bytes, sizeof(T));
-}
-
-template <typename T>
-T ReadLE(tZunStream& s)
-{
-    char bytes[sizeof(T)];
-    s.ReadBytes(bytes, sizeof(T));
-    return qFromLittleEndian<T>(bytes);
-}
 }  // namespace
 
-void tZunStream::Need(qint64 count) const
+void tZunStream::Fail(qint64 count) const
 {
-    if (count < 0 || count > data_.size() - pos_)
-        throw EzunException(QString("Nieoczekiwany koniec danych (pozycja %1, potrzeba %2 bajtów, zostało %3).")
-                                .arg(pos_).arg(count).arg(data_.size() - pos_));
+    throw EzunException(QString("Nieoczekiwany koniec danych (pozycja %1, potrzeba %2 bajtów, zostało %3).")
+                            .arg(pos_).arg(count).arg(size_ - pos_));
 }
 
-void tZunStream::WriteBytes(const char* bytes, qint64 count)
+const QByteArray& tZunStream::Bytes() const
 {
-    if (count <= 0)
-        return;
-    if (pos_ == data_.size()) {
-        data_.append(bytes, count);
-    } else {
-        if (pos_ + count > data_.size())
-            data_.resize(pos_ + count);
-        std::memcpy(data_.data() + pos_, bytes, size_t(count));
-    }
-    pos_ += count;
+    if (data_.size() != size_)
+        data_.truncate(size_);
+    return data_;
 }
 
-void tZunStream::ReadBytes(char* bytes, qint64 count)
+void tZunStream::Grow(qint64 needed)
 {
-    Need(count);
-    std::memcpy(bytes, data_.constData() + pos_, size_t(count));
-    pos_ += count;
+    data_.resize(qMax(needed, qMax<qint64>(256, 2 * data_.size())));
 }
 
 QByteArray tZunStream::ReadBytes(qint64 count)
 {
     Need(count);
-    QByteArray out = data_.mid(pos_, count);
+    QByteArray out(data_.constData() + pos_, count);
     pos_ += count;
     return out;
 }
 
-void tZunStream::Skip(qint64 count)
-{
-    Need(count);
-    pos_ += count;
-}
-
-void tZunStream::WriteByte(quint8 v) { WriteBytes(reinterpret_cast<const char*>(&v), 1); }
-void tZunStream::WriteInt16(qint16 v) { WriteLE(*this, v); }
-void tZunStream::WriteUInt16(quint16 v) { WriteLE(*this, v); }
-void tZunStream::WriteInt32(qint32 v) { WriteLE(*this, v); }
-void tZunStream::WriteInt64(qint64 v) { WriteLE(*this, v); }
 void tZunStream::WriteDouble(double v)
 {
     quint64 bits;
     std::memcpy(&bits, &v, sizeof bits);
-    WriteLE(*this, bits);
+    WriteLE(bits);
 }
 
-quint8 tZunStream::ReadByte()
-{
-    Need(1);
-    return quint8(data_[pos_++]);
-}
-qint16 tZunStream::ReadInt16() { return ReadLE<qint16>(*this); }
-quint16 tZunStream::ReadUInt16() { return ReadLE<quint16>(*this); }
-qint32 tZunStream::ReadInt32() { return ReadLE<qint32>(*this); }
-qint64 tZunStream::ReadInt64() { return ReadLE<qint64>(*this); }
 double tZunStream::ReadDouble()
 {
-    const quint64 bits = ReadLE<quint64>(*this);
+    const quint64 bits = ReadLE<quint64>();
     double v;
     std::memcpy(&v, &bits, sizeof v);
     return v;
@@ -121,22 +76,49 @@ void tZunStream::WritePChar(const std::optional<QByteArray>& text)
         WriteInt16(0);
         return;
     }
-    const qint64 length = text->size();
+    WriteLength(text->size());
+    WriteBytes(*text);
+}
+
+void tZunStream::WriteLength(qint64 length)
+{
     if (length <= kShortStringLimit) {
         WriteInt16(qint16(length));
     } else {
         WriteInt16(-1);
         WriteInt32(qint32(length));
     }
-    WriteBytes(*text);
 }
 
-void tZunStream::WriteString(const QString& text)
+// Encoded straight into the stream: no intermediate buffer per field.
+void tZunStream::Encode(QStringView text)
 {
-    if (text.isEmpty())
-        WritePChar(std::nullopt);
-    else
-        WritePChar(ToCp1250(text));
+    char* at = Room(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        *at++ = u < 0x80 ? char(u) : ToCp1250Char(c);
+    }
+}
+
+void tZunStream::WriteString(QStringView text)
+{
+    WriteLength(text.size());
+    Encode(text);
+}
+
+void tZunStream::WriteJoined(std::initializer_list<QStringView> parts, char separator)
+{
+    qint64 length = qint64(parts.size()) - 1;
+    for (QStringView part : parts)
+        length += part.size();
+    WriteLength(length);
+    bool first = true;
+    for (QStringView part : parts) {
+        if (!first)
+            *Room(1) = separator;
+        first = false;
+        Encode(part);
+    }
 }
 
 std::optional<QByteArray> tZunStream::ReadPChar()
