@@ -320,5 +320,6 @@ void SaveCanvasState(Canvas& canvas, int slot) { Job().saved[slot & 1] = Capture
 void RestoreCanvasState(Canvas& canvas, int slot) { ApplyCanvasState(canvas, Job().saved[slot & 1]); }
 
 PrinterChoice LastPrinterChoice() { return Job().lastChoice; }
+void SetPrinterPortrait() { Job().lastChoice.landscape = false; }
 
 void SetPreviewPresenter(PreviewPresenter presenter) { Job().presenter = std::move(presenter); }

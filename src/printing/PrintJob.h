@@ -66,6 +66,8 @@ void RestoreCanvasState(Canvas& canvas, int slot = 0);
 
 // The printer of the next jobs as the dialog last chose it.
 PrinterChoice LastPrinterChoice();
+// Sets the printer of the next jobs back to portrait (documents that printed in landscape leave it so).
+void SetPrinterPortrait();
 
 // The preview window. EndDocument hands it the pages in preview mode; without one (command line,
 // tests) the pages are only discarded.

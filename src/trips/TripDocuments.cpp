@@ -153,6 +153,7 @@ bool PrintTripDocument(TDelegacja& trip, const TableDocument& document, const QS
         trip.SetIleKopii(1);
     for (int copy = 0; copy < trip.IleKopii(); ++copy)
         PrintTableDocument(document, jobTitle);
+    SetPrinterPortrait();
     RestoreDefaultCursor();
     return JobPrinted();
 }

@@ -2,6 +2,7 @@
 #include "TestRoot.h"
 
 #include "platform/Errors.h"
+#include "printing/PrintJob.h"
 #include "trips/TripDocuments.h"
 
 #include <QFile>
@@ -192,6 +193,17 @@ TEST(TripDocuments, EachCopyIsAJobOfItsOwnAndZeroCopiesBecomeOne)
     EXPECT_TRUE(trip->PrintSettlement());
     EXPECT_EQ(PrinterTitles(), QStringList({"Rozliczenie ", "Rozliczenie "}));
     EXPECT_TRUE(QFile::exists(CurrentTestRoot().File("s2.pdf")));
+}
+
+TEST(TripDocuments, PrinterIsBackInPortraitAfterwards)
+{
+    auto trip = SampleTrip();
+    trip->SetIleKopii(1);
+    PrinterChoice landscape = SaveAs(CurrentTestRoot().File("wide.pdf"));
+    landscape.landscape = true;
+    Script().Answer(landscape);
+    EXPECT_TRUE(trip->PrintSettlement());
+    EXPECT_FALSE(LastPrinterChoice().landscape);
 }
 
 TEST(TripDocuments, CancelledChoiceAbortsTheRemainingCopies)
