@@ -132,6 +132,7 @@ bool Startup::RunSteps()
     task_ = StartupTaskOf(commandLine_);
     if (task_ != StartupTask::None) {
         SetCommandLineTask(true);
+        EndStatus();
         SetProgramCursor(0);
         const auto window = [](const char* action) {
             if (!RunLauncherAction(action))

@@ -27,6 +27,7 @@ void AddModules()
 int main(int argc, char** argv)
 {
     tZunApplication app(argc, argv);
+    app.EndOnTerminationSignals();
     app.setApplicationName(kProgramName);
     app.setWindowIcon(ProgramIcon());
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));

@@ -13,6 +13,9 @@ public:
     ~tZunApplication() override;
 
     bool notify(QObject* receiver, QEvent* event) override;
+    // A request to end the program from the system (SIGTERM, SIGINT, SIGHUP) closes every window
+    // and leaves the message loop, so the end of the run still cleans up.
+    void EndOnTerminationSignals();
     void SetStandardColours(bool requested);
     bool StandardColours() const { return standardColours_; }
 
