@@ -97,6 +97,10 @@ TeMain::TeMain(QWidget* parent) : QWidget(parent), menu_(new QMenu(this))
         layout->addWidget(widget);
     }
     layout->addStretch();
+    // The date bar follows the clock past midnight.
+    auto* dateTimer = new QTimer(this);
+    connect(dateTimer, &QTimer::timeout, this, [this] { dateBar_->setText(LongDateWithWeekday(TodayNumber())); });
+    dateTimer->start(60 * 1000);
     BuildMenu();
     Refresh();
     setMinimumWidth(260);
