@@ -128,6 +128,8 @@ bool CopyUnreadableFile(const QString& fileName)
 
 bool tZunList::SaveToFile(QString fileName, bool makeSmallCopy)
 {
+    // A base not read yet is read first: writing its empty memory would wipe the file.
+    EnsureLoaded();
     if (!FitsStoredForm()) {
         // Refused before anything is touched: the short form would wrap the count and the base
         // would read back empty.
@@ -203,6 +205,7 @@ bool tZunList::SaveEmergencyCopy(const QString& fileName)
     const QString target = fileName + QString(".akz.%1").arg(Now().toString("yyyyMMdd.hhmmss"));
     if (QFileInfo::exists(target))
         RaiseUserError("File already exists");
+    EnsureLoaded();
     try {
         tZunStream stream;
         stream.WideCounts = WideCounts;

@@ -190,3 +190,18 @@ TEST_F(OpenAndLoad, StartupOpensTheKindsWhoseRecordClassesAreRegistered)
     EXPECT_TRUE(Script().History().isEmpty());
     EXPECT_EQ(LastStatusText(), "Odczytuję Rivazedur...");
 }
+
+TEST_F(OpenAndLoad, SavingADeferredBaseReadsItFirst)
+{
+    const QString path = Data("banki.dat");
+    const QByteArray twoRecords = Bytes().i16(2).i16(2).i16(0).u16(101).u16(101);
+    WriteFile(path, twoRecords);
+    tZunList banks;
+    banks.OpenBase(24);
+    ASSERT_TRUE(banks.Unloaded);
+    EXPECT_TRUE(banks.Save());
+    EXPECT_EQ(ReadFile(path), twoRecords);
+    banks.Unload();
+    EXPECT_TRUE(banks.SaveToFile(path, false));
+    EXPECT_EQ(ReadFile(path), twoRecords);
+}
