@@ -15,9 +15,11 @@
 #include <QVBoxLayout>
 
 TeDm_Splash::TeDm_Splash(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::WindowStaysOnTopHint), hideTimer_(new QTimer(this))
+    : QWidget(parent, Qt::SplashScreen), hideTimer_(new QTimer(this))
 {
     setObjectName("TeDm_Splash");
+    // Showing the progress must never take the focus from a message (which would answer it).
+    setAttribute(Qt::WA_ShowWithoutActivating);
     const ProgramIdentity identity;
     setWindowTitle(identity.DisplayName);
     auto* frame = new QFrame(this);
