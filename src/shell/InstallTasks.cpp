@@ -30,7 +30,7 @@ void RunUninstaller()
 
 void RunFirstStepWizard()
 {
-    Warn("*Witaj w programie " + ProgramIdentity().DisplayName + "!<br>" + DataPlace() +
+    Warn("*Witaj w programie " + ProgramIdentity().DisplayName + ".<br>" + DataPlace() +
          "<br>Zacznij od wpisania swojej firmy i pracowników: menu \"Bazy danych\", \"użytkownicy...\".");
     WriteSettingBool(kSystemSection, kFirstStepDone, true);
 }

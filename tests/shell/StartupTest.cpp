@@ -89,7 +89,7 @@ TEST_F(StartupTest, NormalStartRunsTheModulesInOrderAndEndCleansUp)
         EXPECT_TRUE(QFile::exists(RunningIdentityFolder() + QString::number(QCoreApplication::applicationPid()) + ".txt"));
         // The first start welcomes the user once.
         ASSERT_EQ(WarningTexts().size(), 1);
-        EXPECT_TRUE(WarningTexts()[0].startsWith("*Witaj w programie Vendrola!"));
+        EXPECT_TRUE(WarningTexts()[0].startsWith("*Witaj w programie Vendrola."));
         EXPECT_TRUE(FirstStepDone());
         EXPECT_FALSE(CommandLineTask());
         startup.Finish();
