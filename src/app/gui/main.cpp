@@ -9,8 +9,10 @@
 #include "shell/ui/TeDm_Splash.h"
 #include "shell/ui/TeMain.h"
 #include "shell/ui/ZunApplication.h"
+#include "persons/PersonsModule.h"
 #include "storage/RecordClasses.h"
 #include "storage/StartupBases.h"
+#include "trips/TripBase.h"
 
 #include <QLocale>
 
@@ -19,6 +21,8 @@ namespace {
 void AddModules()
 {
     AddStartupModule("rekordy", RegisterStorageRecordClasses, StartupPhase::Register);
+    AddStartupModule("osoby i instytucje", RegisterPersonsModule, StartupPhase::Register);
+    AddStartupModule("delegacje", RegisterTripsModule, StartupPhase::Register);
     AddStartupModule("bazy danych", OpenStartupBases, StartupPhase::OpenBases);
     AddShutdownModule("bazy danych", CloseAllBases);  // frees them; every change was saved at once
 }
