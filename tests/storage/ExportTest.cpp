@@ -135,8 +135,10 @@ TEST_F(Export, CliReadsTheKindOfTheFileAndExportsWhatPrecedesADamage)
     EXPECT_TRUE(ReadFile(outFile).contains("\r\ndobry;"));
     EXPECT_TRUE(QDir::current().entryList({"_akz_*"}).isEmpty());
 
+    const QByteArray before = ReadFile(outFile);
     EXPECT_NE(RunCli({"export", CurrentTestRoot().File("brak.dat"), outFile}, &out, &err), 0);
-    EXPECT_FALSE(err.isEmpty());
+    EXPECT_TRUE(err.contains("brak.dat"));
+    EXPECT_EQ(ReadFile(outFile), before);  // nothing read, nothing replaced
     EXPECT_EQ(RunCli({"export", base, outFile, "--sep", "spacja"}, &out, &err), 2);
 }
 

@@ -5,6 +5,8 @@
 #include "storage/RecordClasses.h"
 #include "storage/ZunList.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QSaveFile>
 
@@ -28,6 +30,13 @@ int Export(const QStringList& argsIn)
     RegisterStorageRecordClasses();
     const QString& baseFile = args[0];
     const QString& outFile = args[1];
+    QFile probe(baseFile);
+    if (!QFileInfo(baseFile).isFile() || !probe.open(QIODevice::ReadOnly)) {
+        // Nothing to export: the output file is left as it was.
+        ErrLine((probe.errorString().isEmpty() ? QString("Nie ma takiego pliku") : probe.errorString()) + ": " + baseFile);
+        return 1;
+    }
+    probe.close();
     std::unique_ptr<tZunList> list = MakeBaseListForFile(baseFile, kind);
     QString error;
     const bool read = list->ParseFile(baseFile, &error);
