@@ -205,3 +205,21 @@ TEST_F(OpenAndLoad, SavingADeferredBaseReadsItFirst)
     EXPECT_TRUE(banks.SaveToFile(path, false));
     EXPECT_EQ(ReadFile(path), twoRecords);
 }
+
+TEST_F(OpenAndLoad, ActiveDataSetIsWrittenAfterTheBases)
+{
+    WriteFile(Data("Kontrahenci.dat"), QByteArray(6, '\0'));
+    tZunList contractors;
+    contractors.OpenBase(2);
+    QStringList order;
+    SetDataSetWriter([&] {
+        order << QString::fromLatin1(ReadFile(Data("Kontrahenci.dat")).toHex());
+        return false;
+    });
+    contractors.Add(std::make_unique<tZunObject>());
+    EXPECT_FALSE(SaveAllBases());  // the data set failed
+    SetDataSetWriter(nullptr);
+    // The archive was written from the bases as just saved.
+    EXPECT_EQ(order, QStringList({"010001000000" "6500"}));
+    EXPECT_TRUE(SaveAllBases());
+}

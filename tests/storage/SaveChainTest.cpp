@@ -123,6 +123,7 @@ TEST_F(SaveChain, ConcurrentWriterQuestion)
         // Another program writes the file meanwhile.
         const QByteArray theirs = Body(first) + "x";
         WriteFile(path, theirs);
+        CurrentTestRoot().Clock().Set(QDateTime(QDate(2002, 3, 15), QTime(14, 30, 12)));
         if (c.answerSave)
             Script().Yes();
         else
@@ -130,7 +131,7 @@ TEST_F(SaveChain, ConcurrentWriterQuestion)
         EXPECT_EQ(mine.SaveToFile(path, true), c.answerSave);
         EXPECT_EQ(Said(0), question + path);
         EXPECT_EQ(Script().History().at(0).warning.key, "próbazapisu");
-        const QString emergency = path + ".akz.20240315.103000";
+        const QString emergency = path + ".akz.20020315.143012";
         if (c.answerSave) {
             EXPECT_EQ(ReadFile(path), Body(mine));
             EXPECT_FALSE(QFileInfo::exists(emergency));
