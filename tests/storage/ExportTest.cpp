@@ -158,6 +158,10 @@ TEST_F(Export, CliInfoCountsRecordClasses)
     WriteFile(base, Bytes().zeros(6).u8(1));
     ASSERT_EQ(RunCli({"info", base, "--kind", "9"}, &out, &err), 0) << err.toStdString();
     EXPECT_TRUE(out.startsWith("baza zawiera 0 pozycji\nzajmuje 7 B, ostatnio zapisana: "));
+    // Trips are read as trips: the record classes of every module are known to the command.
+    WriteFile(base, Bytes().i16(1).i16(1).i16(0).u16(10250));
+    EXPECT_NE(RunCli({"info", base}, &out, &err), 0);
+    EXPECT_FALSE(err.contains("202:")) << err.toStdString();
     WriteFile(base, Bytes().u16(1).zeros(4).u16(4999));
     EXPECT_NE(RunCli({"info", base}, &out, &err), 0);
     EXPECT_TRUE(err.contains("202: Próba obsługi niezarejestrowanego typu numer 4999."));

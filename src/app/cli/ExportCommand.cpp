@@ -1,14 +1,24 @@
 // vendrola-cli export: a base file as text, as the program's own export writes it.
 #include "CliCommand.h"
 
+#include "persons/PersonsModule.h"
 #include "storage/BaseKinds.h"
 #include "storage/RecordClasses.h"
 #include "storage/ZunList.h"
+#include "trips/TripBase.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QSaveFile>
+
+// Every record class of the program, so that any base file can be read (also used by "info").
+void RegisterBaseReaders()
+{
+    RegisterStorageRecordClasses();
+    RegisterPersonsModule();
+    RegisterTripsModule();
+}
 
 namespace {
 int Export(const QStringList& argsIn);
@@ -27,7 +37,7 @@ int Export(const QStringList& argsIn)
     if (args.size() != 2 || !separators.contains(sep) || !kindOk || kind >= kBaseKindCount)
         return UsageError(exportCommand);
 
-    RegisterStorageRecordClasses();
+    RegisterBaseReaders();
     const QString& baseFile = args[0];
     const QString& outFile = args[1];
     QFile probe(baseFile);

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QMap>
 
+void RegisterBaseReaders();  // ExportCommand.cpp
+
 namespace {
 int Info(const QStringList& argsIn);
 
@@ -22,7 +24,7 @@ int Info(const QStringList& argsIn)
     if (args.size() != 1 || !kindOk || kind >= kBaseKindCount)
         return UsageError(infoCommand);
 
-    RegisterStorageRecordClasses();
+    RegisterBaseReaders();
     std::unique_ptr<tZunList> list = MakeBaseListForFile(args[0], kind);
     QString error;
     const bool read = list->ParseFile(args[0], &error);
