@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Messages.h"
+#include "platform/Registry.h"
 #include "platform/RootFolder.h"
 #include "platform/Settings.h"
 #include "shell/CommandLine.h"
@@ -215,4 +216,21 @@ TEST_F(StartupTest, FirstTimeSwitchOffersShortcutsAndMendsAWrongOne)
     Script().Yes();
     OfferShortcuts();
     EXPECT_EQ(ShortcutTarget(desktop), ProgramFilePath());
+}
+
+TEST_F(StartupTest, DamagedSettingsFilesFallBackToDefaults)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += char((i * 7919) % 256);
+    for (const QString& path : {RegistryFolder() + "current_user.reg", SharedIniPath()}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+    }
+    ForgetRegistryStores();
+    Startup startup({});
+    EXPECT_TRUE(startup.Run());
+    EXPECT_FALSE(ShowTripListAtStart());
+    EXPECT_EQ(ReadRegString(1, "Software\\ZUN\\ścieżki", ProgramFileName(), ""), ProgramFilePath());
 }
