@@ -16,6 +16,8 @@ std::deque<tZunRecObject>& Registry()
     return entries;
 }
 
+const tZunRecObject* g_lastFound = nullptr;
+
 template <typename T, typename... Args>
 RecordFactory Factory(Args... args)
 {
@@ -32,9 +34,12 @@ void RegisterRecordClass(quint16 number, const QString& className, RecordFactory
 
 const tZunRecObject* FindClassByNumber(quint16 number)
 {
+    // Records of one base are mostly of one class: the last answer is checked first.
+    if (g_lastFound && g_lastFound->Number == number)
+        return g_lastFound;
     for (const tZunRecObject& e : Registry())
         if (e.Number == number)
-            return &e;
+            return g_lastFound = &e;
     return nullptr;
 }
 
@@ -64,4 +69,8 @@ void RegisterStorageRecordClasses()
     RegisterRecordClass(4021, "tZunItem", Factory<tZunItem>());
 }
 
-void ClearRecordClasses() { Registry().clear(); }
+void ClearRecordClasses()
+{
+    g_lastFound = nullptr;
+    Registry().clear();
+}

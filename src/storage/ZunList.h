@@ -66,6 +66,8 @@ public:
 
     virtual void LoadFromStream(tZunStream& stream);
     virtual void StoreToStream(tZunStream& stream) const;
+    void LoadBody(tZunStream& stream) final { LoadFromStream(stream); }
+    void StoreBody(tZunStream& stream) const final { StoreToStream(stream); }
     virtual bool Save();
     virtual void FreeAll();
     virtual bool HasTwin(const ZunPersistent* item);

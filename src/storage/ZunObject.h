@@ -17,4 +17,7 @@ public:
     virtual QString ExportString(QChar separator) const { return {}; }
     virtual QString ExportTitleString(QChar separator) const { return {}; }
     virtual void NormalizeExportString(QString& text, QChar separator) const {}
+
+    void LoadBody(tZunStream& stream) final { Load(stream); }
+    void StoreBody(tZunStream& stream) const final { Store(stream); }
 };

@@ -166,12 +166,7 @@ void tZunStream::WriteObject(const ZunPersistent* object)
         throw EzunException(text);
     }
     WriteUInt16(entry->Number);
-    if (auto record = dynamic_cast<const tZunObject*>(object))
-        record->Store(*this);
-    else if (auto list = dynamic_cast<const tZunList*>(object))
-        list->StoreToStream(*this);
-    else
-        throw EzunException(Message203(name));
+    object->StoreBody(*this);
 }
 
 std::unique_ptr<ZunPersistent> tZunStream::ReadObject()
@@ -183,13 +178,9 @@ std::unique_ptr<ZunPersistent> tZunStream::ReadObject()
     if (!entry)
         throw EzunException(Message202(QString::number(number)));
     std::unique_ptr<ZunPersistent> object = entry->Make();
-    NestingGuard guard;
-    if (auto record = dynamic_cast<tZunObject*>(object.get())) {
-        record->Load(*this);
-    } else if (auto list = dynamic_cast<tZunList*>(object.get())) {
-        list->LoadFromStream(*this);
-    } else {
+    if (!object)
         throw EzunException(Message203(entry->ClassName));
-    }
+    NestingGuard guard;
+    object->LoadBody(*this);
     return object;
 }
