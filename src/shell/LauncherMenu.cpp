@@ -66,7 +66,7 @@ QList<LauncherElement> LauncherElements()
         {K::MenuLink, "Inne funkcje", "bInne", {}},
         {K::Heading, "Raporty", "lbRaporty", {}},
         {K::Link, "Dziennik...", "bDziennik", kJournal},
-        {K::Link, "Ustawienia drukowania", "bUstawieniaDrukowania", kPrintOptions},
+        {K::Link, "Ustawienia drukowania", "bUstawieniaDrukowania", kPrintSettings},
         {K::CheckBox, "na starcie pokaż wykaz delegacji", "cbStartPokaz", {}},
         {K::DateBar, {}, "bData", {}},
     };

@@ -12,6 +12,7 @@ inline constexpr const char* kCloneTrip = "KlonDelegacji";
 inline constexpr const char* kTripList = "WykazDelegacji";
 inline constexpr const char* kSettleTrip = "RozliczDelegacje";
 inline constexpr const char* kJournal = "Dziennik";
+inline constexpr const char* kPrintSettings = "UstawieniaDrukowania";
 inline constexpr const char* kPrintOptions = "OpcjeDrukowania";
 inline constexpr const char* kDatabaseEditor = "EdycjaBaz";
 inline constexpr const char* kUsers = "Uzytkownicy";

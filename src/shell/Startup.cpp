@@ -141,7 +141,7 @@ bool Startup::RunSteps()
         switch (task_) {
         case StartupTask::Install: RunGuarded(RunInstaller); return false;
         case StartupTask::About: RunGuarded([&] { window(launcher::kAbout); }); return false;
-        case StartupTask::PrintSettings: RunGuarded([&] { window(launcher::kPrintOptions); }); return false;
+        case StartupTask::PrintSettings: RunGuarded([&] { window(launcher::kPrintSettings); }); return false;
         case StartupTask::BackupOptions: RunGuarded([&] { window(launcher::kBackupOptions); }); return false;
         case StartupTask::Uninstall: RunGuarded(RunUninstaller); return false;
         case StartupTask::FirstStep:

@@ -28,7 +28,7 @@ protected:
     void TearDown() override
     {
         ClearStartupModules();
-        for (const char* id : {launcher::kAbout, launcher::kPrintOptions, launcher::kBackupOptions})
+        for (const char* id : {launcher::kAbout, launcher::kPrintSettings, launcher::kBackupOptions})
             UnregisterLauncherAction(id);
         SetCommandLineTask(false);
     }

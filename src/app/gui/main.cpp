@@ -10,9 +10,14 @@
 #include "shell/ui/TeMain.h"
 #include "shell/ui/ZunApplication.h"
 #include "persons/PersonsModule.h"
+#include "printing/PrintEngine.h"
+#include "printing/ui/PrintWindows.h"
+#include "printing/ui/TeZunPrinterDialog.h"
+#include "shell/LauncherMenu.h"
 #include "storage/RecordClasses.h"
 #include "storage/StartupBases.h"
 #include "trips/TripBase.h"
+#include "trips/ui/TripActions.h"
 
 #include <QLocale>
 
@@ -24,7 +29,18 @@ void AddModules()
     AddStartupModule("osoby i instytucje", RegisterPersonsModule, StartupPhase::Register);
     AddStartupModule("delegacje", RegisterTripsModule, StartupPhase::Register);
     AddStartupModule("bazy danych", OpenStartupBases, StartupPhase::OpenBases);
+    AddStartupModule("drukowanie", StartPrintEngine, StartupPhase::OpenBases);
+    AddShutdownModule("drukowanie", StopPrintEngine);
     AddShutdownModule("bazy danych", CloseAllBases);  // frees them; every change was saved at once
+}
+
+// The windows of the modules as the launcher opens them.
+void WireLauncher()
+{
+    RegisterLauncherAction(launcher::kPrintSettings, [] { ShowPrintSettingsHub(); });
+    RegisterLauncherAction(launcher::kPrintOptions, [] { ShowPrintOptions(); });
+    RegisterLauncherAction(launcher::kSettleTrip, [] { SettleTripFromLauncher(); });
+    RegisterLauncherAction(launcher::kCloneTrip, [] { CloneTrip(); });
 }
 }  // namespace
 
@@ -38,11 +54,13 @@ int main(int argc, char** argv)
     QStringList args = app.arguments().mid(1);
     InitRootFolder(args);  // an unwritable root is reported by the first registry write
 
-    InstallDialogs(std::make_shared<QtDialogSeam>());
+    InstallDialogs(std::make_shared<QtDialogSeam>(ChoosePrinterInteractively));
+    InstallPrintWindows();
     InstallProgress(std::make_shared<SplashProgress>());
     SetDefaultCursorRestorer([] { SetProgramCursor(0); });
     RegisterShellLauncherActions();
     RegisterShellWindows();
+    WireLauncher();
     AddModules();
 
     Startup startup(args);
