@@ -8,7 +8,7 @@
 // records build on tZunBigItem, journal entries on TzunGenericItem.
 class TzunGenericItem : public tZunObject {
 public:
-    QString ClassName() const override { return "TzunGenericItem"; }
+    QString ClassName() const override { return QStringLiteral("TzunGenericItem"); }
 
     GenericSlots<11> G;
 
@@ -30,7 +30,7 @@ public:
 // The generic record with five more blocks of 31 slots ("B" columns).
 class tZunBigItem : public TzunGenericItem {
 public:
-    QString ClassName() const override { return "tZunBigItem"; }
+    QString ClassName() const override { return QStringLiteral("tZunBigItem"); }
     GenericSlots<31> B;
 
     void Load(tZunStream& stream) override;
@@ -44,7 +44,7 @@ public:
 // The generic record with five more blocks of 251 slots ("M" columns).
 class tZunMegaItem : public TzunGenericItem {
 public:
-    QString ClassName() const override { return "tZunMegaItem"; }
+    QString ClassName() const override { return QStringLiteral("tZunMegaItem"); }
     GenericSlots<251> M;
 
     void Load(tZunStream& stream) override;

@@ -6,6 +6,6 @@
 class tZunGenericLIst : public tZunSortedList {
 public:
     explicit tZunGenericLIst(bool sorted = true) : tZunSortedList(sorted) {}
-    QString ClassName() const override { return "tZunGenericLIst"; }
+    QString ClassName() const override { return QStringLiteral("tZunGenericLIst"); }
     QString InfoText() override;
 };

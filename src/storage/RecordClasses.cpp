@@ -17,6 +17,7 @@ std::deque<tZunRecObject>& Registry()
 }
 
 const tZunRecObject* g_lastFound = nullptr;
+const tZunRecObject* g_lastNamed = nullptr;
 
 template <typename T, typename... Args>
 RecordFactory Factory(Args... args)
@@ -45,9 +46,13 @@ const tZunRecObject* FindClassByNumber(quint16 number)
 
 const tZunRecObject* FindClassByName(const QString& className)
 {
+    // A base is written record after record of mostly one class: the last answer is checked first,
+    // as long as no earlier entry carries the same name.
+    if (g_lastNamed && g_lastNamed->ClassName == className)
+        return g_lastNamed;
     for (const tZunRecObject& e : Registry())
         if (e.ClassName == className)
-            return &e;
+            return g_lastNamed = &e;
     return nullptr;
 }
 
@@ -72,5 +77,6 @@ void RegisterStorageRecordClasses()
 void ClearRecordClasses()
 {
     g_lastFound = nullptr;
+    g_lastNamed = nullptr;
     Registry().clear();
 }

@@ -21,7 +21,7 @@ public:
     static constexpr int kRawBlockSize = 234;
 
     tZunItem() : Raw(kRawBlockSize, '\0') {}
-    QString ClassName() const override { return "tZunItem"; }
+    QString ClassName() const override { return QStringLiteral("tZunItem"); }
 
     bool Default = false;
     std::array<QString, FieldCount> Values{};

@@ -26,7 +26,7 @@ public:
     tZunList(const tZunList&) = delete;
     tZunList& operator=(const tZunList&) = delete;
 
-    QString ClassName() const override { return "tZunList"; }
+    QString ClassName() const override { return QStringLiteral("tZunList"); }
 
     // Opens the base of the given kind: fileName comes in as the configured name (empty: the
     // registry or the kind's default decides) and goes out as the resolved full path.
@@ -99,7 +99,7 @@ protected:
 class tZunSortedList : public tZunList {
 public:
     explicit tZunSortedList(bool sorted = true) : Sorted(sorted) {}
-    QString ClassName() const override { return "tZunSortedList"; }
+    QString ClassName() const override { return QStringLiteral("tZunSortedList"); }
     bool Sorted;
     void LoadFromStream(tZunStream& stream) override;
     void StoreToStream(tZunStream& stream) const override;

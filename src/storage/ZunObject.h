@@ -9,7 +9,7 @@ class tZunStream;
 // The base class of every storable record. Its own body is empty.
 class tZunObject : public ZunPersistent {
 public:
-    QString ClassName() const override { return "tZunObject"; }
+    QString ClassName() const override { return QStringLiteral("tZunObject"); }
 
     virtual void Load(tZunStream& stream) {}
     virtual void Store(tZunStream& stream) const {}
