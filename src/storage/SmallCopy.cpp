@@ -5,10 +5,17 @@
 #include "platform/Messages.h"
 #include "platform/Settings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cmath>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 bool SettingIsTrue(const QString& name, bool defaultValue)
@@ -67,7 +74,39 @@ QString SmallCopyName(const QString& baseFile, const QDate& day)
            base.fileName();
 }
 
-bool MakeSmallCopy(const QString& baseFile, bool replace, bool prune)
+namespace {
+// A link shares permissions with the base until the base is replaced: a read-only base (whose
+// attribute the save may offer to clear) and a symbolic link get a real copy.
+bool MayLink(const QString& baseFile)
+{
+    const QFileInfo info(baseFile);
+    return !info.isSymLink() && info.permissions().testFlag(QFile::WriteOwner);
+}
+
+bool LinkFile(const QString& from, const QString& to)
+{
+#ifdef Q_OS_UNIX
+    return ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#else
+    return false;
+#endif
+}
+
+// Gives the file the current time, as a file just written has.
+void StampNow(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), nullptr, 0);
+#else
+    QFile file(path);
+    if (file.open(QIODevice::ReadWrite))
+        file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
+#endif
+}
+
+// MakeSmallCopy; with linkedCopy, the copy is made as a hard link when possible and its name
+// returned there (left empty for a real copy).
+bool MakeCopy(const QString& baseFile, bool replace, bool prune, QString* linkedCopy)
 {
     try {
         const SmallCopySettings settings = ReadSmallCopySettings();
@@ -77,7 +116,9 @@ bool MakeSmallCopy(const QString& baseFile, bool replace, bool prune)
         // An older copy of the same period is overwritten (replace: deleted first) either way.
         if (QFileInfo::exists(copy) && !QFile::remove(copy) && replace)
             return false;
-        if (!QFile::copy(baseFile, copy))
+        if (linkedCopy && MayLink(baseFile) && LinkFile(baseFile, copy))
+            *linkedCopy = copy;
+        else if (!QFile::copy(baseFile, copy))
             return false;
         if (prune && settings.pruneAutomatically)
             PruneSmallCopies(baseFile, copy, settings.pruneAfterDays);
@@ -85,4 +126,29 @@ bool MakeSmallCopy(const QString& baseFile, bool replace, bool prune)
     } catch (const std::exception&) {
         return false;
     }
+}
+}  // namespace
+
+bool MakeSmallCopy(const QString& baseFile, bool replace, bool prune) { return MakeCopy(baseFile, replace, prune, nullptr); }
+
+SmallCopyBeforeReplace::SmallCopyBeforeReplace(const QString& baseFile, bool prune) : baseFile_(baseFile)
+{
+    MakeCopy(baseFile, false, prune, &linkedCopy_);
+}
+
+SmallCopyBeforeReplace::~SmallCopyBeforeReplace()
+{
+    if (linkedCopy_.isEmpty())
+        return;
+    // The base stays as it was: the copy becomes a file of its own.
+    QFile::remove(linkedCopy_);
+    QFile::copy(baseFile_, linkedCopy_);
+}
+
+void SmallCopyBeforeReplace::BaseReplaced()
+{
+    if (linkedCopy_.isEmpty())
+        return;
+    StampNow(linkedCopy_);
+    linkedCopy_.clear();
 }

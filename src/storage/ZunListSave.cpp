@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <optional>
 
 namespace {
 constexpr int kWritingCursor = 181;
@@ -161,9 +162,10 @@ bool tZunList::SaveToFile(QString fileName, bool makeSmallCopy)
             return false;
         }
     }
+    std::optional<SmallCopyBeforeReplace> smallCopy;
     if (makeSmallCopy && FileExists(fileName)) {
         CursorScope copying(kCopyingCursor);
-        MakeSmallCopy(fileName, false, true);
+        smallCopy.emplace(fileName, true);
     }
     bool written = false;
     try {
@@ -185,6 +187,8 @@ bool tZunList::SaveToFile(QString fileName, bool makeSmallCopy)
         }
         CheckWritable(fileName);
         WriteWhole(fileName, stream.Bytes());
+        if (smallCopy)
+            smallCopy->BaseReplaced();
         FileName = fileName;
         FileSize = qint32(FileSizeOf(fileName));
         FileTime = FileTimeOf(fileName);

@@ -277,6 +277,43 @@ TEST_F(SaveChain, SmallCopyHoldsTheFileAsItWasBeforeTheLatestSave)
     EXPECT_EQ(ReadFile(copy), second);
 }
 
+// The small copy of a save may start as a link to the old file: after the save, whether it
+// succeeded or not, it must be a file of its own, with the old bytes and the time it was made.
+TEST_F(SaveChain, SmallCopyIsAFileOfItsOwnAfterTheSave)
+{
+    const QString path = Data("Rivazedur.dat");
+    const QString copy = Data("Kopia 2423 Rivazedur.dat");
+    tZunList list;
+    for (int k = 0; k < 4; ++k)
+        list.Add(Item(QString::number(k)));
+    ASSERT_TRUE(list.SaveToFile(path, false));
+    const QByteArray first = ReadFile(path);
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTime().addDays(-40), QFileDevice::FileModificationTime));
+    }
+    list.FileTime = FileTimeOf(path);
+    list.Add(Item("nowe"));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-5);
+    ASSERT_TRUE(list.SaveToFile(path, true));
+    EXPECT_EQ(ReadFile(copy), first);
+    EXPECT_GE(QFileInfo(copy).lastModified(), before);  // made now, not when the base was written
+    // Writing the base in place must not reach the copy.
+    WriteFile(path, "w miejscu");
+    EXPECT_EQ(ReadFile(copy), first);
+
+    // A save refused after the copy was made: the copy still stands alone.
+    WriteFile(path, QByteArray(5000, 'o'));
+    list.FileTime = FileTimeOf(path);
+    list.FileSize = 5000;
+    Script().No().Yes();  // refuse the much smaller file, then the failure message
+    EXPECT_FALSE(list.SaveToFile(path, true));
+    EXPECT_EQ(ReadFile(copy), QByteArray(5000, 'o'));
+    WriteFile(path, "znowu w miejscu");
+    EXPECT_EQ(ReadFile(copy), QByteArray(5000, 'o'));
+}
+
 TEST_F(SaveChain, BaseBeyondTheShortFormIsNeverWritten)
 {
     const QString path = Data("Dziennik Formika.dat");
