@@ -3,7 +3,7 @@
 #include "persons/NumberChecks.h"
 #include "platform/Cp1250.h"
 #include "platform/Settings.h"
-#include "platform/SpecialFiles.h"
+#include "platform/IniNamedFiles.h"
 
 #include <QFile>
 #include <QRegularExpression>

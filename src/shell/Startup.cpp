@@ -4,7 +4,7 @@
 #include "platform/Progress.h"
 #include "platform/RootFolder.h"
 #include "platform/Settings.h"
-#include "platform/SpecialFiles.h"
+#include "platform/IniNamedFiles.h"
 #include "shell/FamilyPrograms.h"
 #include "shell/InstallTasks.h"
 #include "shell/LauncherActions.h"

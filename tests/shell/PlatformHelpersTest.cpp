@@ -8,7 +8,7 @@
 #include "platform/RootFolder.h"
 #include "platform/Settings.h"
 #include "platform/ShellFolders.h"
-#include "platform/SpecialFiles.h"
+#include "platform/IniNamedFiles.h"
 #include "shell/FileInfo.h"
 
 #include <QDir>
@@ -111,9 +111,9 @@ TEST(ShellFolders, InsideTheRoot)
     EXPECT_TRUE(ProgramFolder().startsWith(CurrentTestRoot().Path()));
 }
 
-TEST(SpecialFiles, DefaultsNextToTheSharedFileWrittenBackAndCached)
+TEST(IniNamedFiles, DefaultsNextToTheSharedFileWrittenBackAndCached)
 {
-    ForgetSpecialFiles();
+    ForgetIniNamedFiles();
     const QString folder = QFileInfo(SharedIniPath()).absolutePath() + "/";
     EXPECT_EQ(TaxNumberExceptionsFile(), folder + "wyjatki.nip");
     EXPECT_EQ(ReadIni({}, "Wyjątki NIP", "Plik", ""), folder + "wyjatki.nip");
@@ -121,22 +121,22 @@ TEST(SpecialFiles, DefaultsNextToTheSharedFileWrittenBackAndCached)
     EXPECT_EQ(InterestTableFile(), "/dane/moje odsetki.dat");
     WriteIni({}, "Odsetki", "Plik", "/inne.dat");
     EXPECT_EQ(InterestTableFile(), "/dane/moje odsetki.dat");  // looked up once
-    ForgetSpecialFiles();
+    ForgetIniNamedFiles();
     EXPECT_EQ(InterestTableFile(), "/inne.dat");
 }
 
-TEST(SpecialFiles, HelpFileFoundNextToTheProgramOrNone)
+TEST(IniNamedFiles, HelpFileFoundNextToTheProgramOrNone)
 {
-    ForgetSpecialFiles();
+    ForgetIniNamedFiles();
     EXPECT_EQ(HelpFile(), "");
-    ForgetSpecialFiles();
+    ForgetIniNamedFiles();
     const QString help = ProgramFolder() + "ZUN.HLP";
     WriteFile(help, "pomoc");
     EXPECT_EQ(HelpFile(), help);
     EXPECT_EQ(ReadIni({}, "Plik Pomocy", "Plik", ""), help);
     EXPECT_EQ(ReadIni({}, "Pomocy", "Plik", ""), help);
     // A stored file that no longer exists is looked for again.
-    ForgetSpecialFiles();
+    ForgetIniNamedFiles();
     WriteIni({}, "Plik Pomocy", "Plik", "/nie/ma/takiego.hlp");
     EXPECT_EQ(HelpFile(), help);
 }

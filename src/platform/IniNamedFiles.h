@@ -12,4 +12,4 @@ QString TaxNumberExceptionsFile();
 // The interest-rate tables: [Odsetki] Plik, default "odsetki.dat" next to "zun.ini".
 QString InterestTableFile();
 
-void ForgetSpecialFiles();  // the next call looks them up again
+void ForgetIniNamedFiles();  // the next call looks them up again

@@ -1,4 +1,4 @@
-#include "platform/SpecialFiles.h"
+#include "platform/IniNamedFiles.h"
 
 #include "platform/FileSearch.h"
 #include "platform/RootFolder.h"
@@ -71,4 +71,4 @@ QString InterestTableFile()
     return Cached("odsetki", [] { return FileInIni("Odsetki", "odsetki.dat"); });
 }
 
-void ForgetSpecialFiles() { TheCache() = Cache(); }
+void ForgetIniNamedFiles() { TheCache() = Cache(); }
