@@ -11,6 +11,7 @@ int RunCli(const QStringList& args, QString* out, QString* err)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("VENDROLA_ROOT", CurrentTestRoot().Path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.remove("XDG_RUNTIME_DIR");  // as under cron or a plain root shell
     process.setProcessEnvironment(env);
     process.start(VENDROLA_CLI, args);
     if (!process.waitForFinished(120000))

@@ -8,6 +8,14 @@
 #include <algorithm>
 
 namespace {
+// Scripts read stderr for the command's own errors: Qt's warnings (a missing runtime folder and the
+// like) stay out of it; only its critical messages come through.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        ErrLine(message);
+}
+
 void PrintHelp()
 {
     OutLine("Użycie: vendrola-cli [--root KATALOG] POLECENIE [ARGUMENTY]");
@@ -27,6 +35,7 @@ QString CliVersionText();  // from the identity command file
 int main(int argc, char** argv)
 {
     // Rendering needs a GUI application object, but never a screen.
+    qInstallMessageHandler(QuietQtMessages);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
