@@ -32,6 +32,7 @@ QString ExportDateText(double date)
 template <int N>
 void GenericSlots<N>::Store(tZunStream& stream) const
 {
+    PrefetchTexts(s);
     for (const QString& text : s)
         stream.WriteString(text);
     stream.WriteBlock(i.data(), N);

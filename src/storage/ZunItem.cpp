@@ -40,10 +40,12 @@ void Pack(tZunStream& stream, const StoredField& f, const std::array<QString, tZ
         stream.WriteString(v[f.first]);
 }
 
-void Unpack(const StoredField& f, const QString& text, std::array<QString, tZunItem::FieldCount>& v)
+// The text is taken by value and moved into place: a string shared with others costs an atomic
+// count update for every copy made and dropped.
+void Unpack(const StoredField& f, QString text, std::array<QString, tZunItem::FieldCount>& v)
 {
     if (f.second == F::FieldCount) {
-        v[f.first] = text;
+        v[f.first] = std::move(text);
         return;
     }
     const int bar = text.indexOf('|');
@@ -65,7 +67,8 @@ void Unpack(const StoredField& f, const QString& text, std::array<QString, tZunI
         return;
     }
     if (bar < 0) {
-        v[f.first] = v[f.second] = text;
+        v[f.first] = text;
+        v[f.second] = std::move(text);
         return;
     }
     QString first = text.left(bar);
@@ -86,6 +89,12 @@ constexpr int kTaxSkippedBytes = 201;
 constexpr int kTaxKeptBytes = 8;
 }  // namespace
 
+const QByteArray& tZunItem::ZeroRawBlock()
+{
+    static const QByteArray zero(kRawBlockSize, '\0');
+    return zero;
+}
+
 const char* tZunItem::FieldName(Field field) { return field < FieldCount ? kFieldNames[field] : ""; }
 
 QString ShortIdOf(const QString& name)
@@ -101,6 +110,8 @@ QString ShortIdOf(const QString& name)
 
 void tZunItem::Store(tZunStream& stream) const
 {
+    PrefetchTexts(Values);
+    PrefetchTexts(G.s);
     stream.WriteByte(Default ? 1 : 0);
     for (const StoredField& f : kStored)
         Pack(stream, f, Values);
@@ -124,8 +135,8 @@ void tZunItem::Load(tZunStream& stream)
     SecondNumber = stream.ReadInt32();
     HasTaxBlock = stream.ReadByte() == 1;
     ThirdNumber = stream.ReadInt32();
-    Raw.resize(kRawBlockSize);
-    stream.ReadBytes(Raw.data(), kRawBlockSize);
+    const QByteArrayView raw = stream.ReadView(kRawBlockSize);
+    Raw = raw == ZeroRawBlock() ? ZeroRawBlock() : raw.toByteArray();
     if (HasTaxBlock) {
         for (QString& t : TaxTexts)
             t = stream.ReadString();

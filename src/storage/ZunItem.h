@@ -20,7 +20,7 @@ public:
 
     static constexpr int kRawBlockSize = 234;
 
-    tZunItem() : Raw(kRawBlockSize, '\0') {}
+    tZunItem() : Raw(ZeroRawBlock()) {}
     QString ClassName() const override { return QStringLiteral("tZunItem"); }
 
     bool Default = false;
@@ -29,6 +29,8 @@ public:
     qint32 SecondNumber = 0;
     qint32 ThirdNumber = 0;
     QByteArray Raw;  // always kRawBlockSize bytes
+    // Most records leave the block unused: they share this one instead of a copy each.
+    static const QByteArray& ZeroRawBlock();
 
     // The tax block of older files (read, never written): 21 and 20 string fields and 8 bytes.
     bool HasTaxBlock = false;

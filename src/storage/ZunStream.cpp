@@ -7,6 +7,7 @@
 #include "storage/ZunList.h"
 #include "storage/ZunObject.h"
 
+#include <QHashFunctions>
 #include <QtEndian>
 #include <cstring>
 
@@ -90,14 +91,24 @@ void tZunStream::WriteLength(qint64 length)
     }
 }
 
-// Encoded straight into the stream: no intermediate buffer per field.
+// Encoded straight into the stream: no intermediate buffer per field. Every character is first
+// narrowed in one plain pass the compiler vectorises; only a text with characters beyond ASCII
+// goes through the code-page table, and only for those characters.
 void tZunStream::Encode(QStringView text)
 {
-    char* at = Room(text.size());
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        *at++ = u < 0x80 ? char(u) : ToCp1250Char(c);
+    const char16_t* from = text.utf16();
+    const qsizetype count = text.size();
+    char* at = Room(count);
+    char16_t all = 0;
+    for (qsizetype k = 0; k < count; ++k) {
+        at[k] = char(from[k]);
+        all |= from[k];
     }
+    if (all < 0x80)
+        return;
+    for (qsizetype k = 0; k < count; ++k)
+        if (from[k] >= 0x80)
+            at[k] = ToCp1250Char(QChar(from[k]));
 }
 
 void tZunStream::WriteString(QStringView text)
@@ -138,18 +149,52 @@ std::optional<QByteArray> tZunStream::ReadPChar()
 QString tZunStream::ReadString()
 {
     const qint16 n = ReadInt16();
-    if (n >= 1) {
-        Need(n);
-        const QString text = FromCp1250(QByteArrayView(data_.constData() + pos_, n));
-        pos_ += n;
-        return text;
-    }
+    if (n >= 1)
+        return Decode(n);
     if (n == -1) {
         Seek(pos_ - 2);
         const auto bytes = ReadPChar();
         return bytes ? FromCp1250(*bytes) : QString();
     }
     return {};
+}
+
+namespace {
+// Decoded straight from the bytes into the string: every byte is first widened in one plain pass
+// the compiler vectorises; only bytes beyond ASCII then go through the code-page table.
+QString DecodeBytes(const uchar* from, qint64 count)
+{
+    QString text(count, Qt::Uninitialized);
+    auto* to = reinterpret_cast<char16_t*>(text.data());
+    uchar all = 0;
+    for (qint64 k = 0; k < count; ++k) {
+        to[k] = from[k];
+        all |= from[k];
+    }
+    if (all >= 0x80) {
+        for (qint64 k = 0; k < count; ++k)
+            if (from[k] >= 0x80)
+                to[k] = FromCp1250Char(from[k]).unicode();
+    }
+    return text;
+}
+
+}  // namespace
+
+QString tZunStream::Decode(qint64 count)
+{
+    Need(count);
+    const qint64 at = pos_;
+    const auto* from = reinterpret_cast<const uchar*>(data_.constData() + at);
+    pos_ += count;
+    if (count > kRecentTextLimit)
+        return DecodeBytes(from, count);
+    if (!recent_)
+        recent_ = std::make_unique<std::array<RecentText, kRecentTexts>>();
+    RecentText& entry = (*recent_)[qHashBits(from, size_t(count)) % kRecentTexts];
+    if (entry.count != count || std::memcmp(data_.constData() + entry.at, from, size_t(count)) != 0)
+        entry = {at, count, DecodeBytes(from, count)};
+    return entry.text;
 }
 
 void tZunStream::WriteObject(const ZunPersistent* object)

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtEndian>
+#include <array>
 #include <cstring>
 #include <initializer_list>
 #include <memory>
@@ -41,6 +42,14 @@ public:
         pos_ += count;
     }
     QByteArray ReadBytes(qint64 count);
+    // The next count bytes where they are, valid while the stream is neither written nor destroyed.
+    QByteArrayView ReadView(qint64 count)
+    {
+        Need(count);
+        const QByteArrayView view(data_.constData() + pos_, count);
+        pos_ += count;
+        return view;
+    }
     void Skip(qint64 count)
     {
         Need(count);
@@ -95,11 +104,26 @@ private:
     [[noreturn]] void Fail(qint64 count) const;
     void WriteLength(qint64 length);
     void Encode(QStringView text);
+    QString Decode(qint64 count);  // count bytes at the position, as text
+
+    // Bases repeat the same short texts (cities, codes, kinds of transport...): a text equal to one
+    // read a little earlier shares its string instead of holding a copy of its own. The entries are
+    // found by the hash of the bytes; a new text simply takes the place of the one there.
+    struct RecentText {
+        qint64 at = 0;      // where its bytes are in the stream
+        qint64 count = -1;  // how many
+        QString text;
+    };
+    static constexpr int kRecentTexts = 256;
+    static constexpr qint64 kRecentTextLimit = 64;  // longer texts rarely repeat
+    std::unique_ptr<std::array<RecentText, kRecentTexts>> recent_;
     // Makes room for count bytes at the position and moves past them; returns where they go.
     char* Room(qint64 count)
     {
         if (pos_ + count > data_.size())
             Grow(pos_ + count);
+        if (recent_) [[unlikely]]
+            recent_.reset();  // the bytes the recent texts were read from may change
         char* at = data_.data() + pos_;
         pos_ += count;
         size_ = qMax(size_, pos_);
@@ -125,6 +149,17 @@ private:
     qint64 size_ = 0;
     qint64 pos_ = 0;
 };
+
+// The texts of one record lie apart in memory: asking for all of them before they are encoded lets
+// their cache misses overlap instead of coming one after another.
+template <typename Texts>
+inline void PrefetchTexts(const Texts& texts)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    for (const QString& text : texts)
+        __builtin_prefetch(text.constData());
+#endif
+}
 
 // Longest string written in the short form; longer ones use the long form (FF FF, int32 length).
 inline constexpr int kShortStringLimit = 30000;
