@@ -232,3 +232,33 @@ TEST_F(Stream, FirstThatAndForEachInBothDirections)
     list.ForEach(1, [&](ZunPersistent* p) { seen << number(p); });
     EXPECT_EQ(seen, QList<int>({3, 2, 1}));
 }
+
+// Repeated texts may be shared while reading: what is read must still be exactly what the bytes
+// say, also after the stream is written over and read again.
+TEST_F(Stream, RepeatedAndRewrittenTextsReadBackExactly)
+{
+    tZunStream s;
+    const QString texts[] = {QString::fromUtf8("Łódź"), "Lodz", QString::fromUtf8("Łódź"), "abcd", "Lodz",
+                             QString(100, 'x'), QString(100, 'x'), QString::fromUtf8("źdźbło")};
+    for (const QString& t : texts)
+        s.WriteString(t);
+    s.Seek(0);
+    for (const QString& t : texts)
+        EXPECT_EQ(s.ReadString(), t);
+    // The same place written again with other texts of the same lengths.
+    s.Seek(0);
+    const QString others[] = {QString::fromUtf8("Gdań"), "Lodx", QString::fromUtf8("Łódź"), "abce", "Lodz",
+                              QString(100, 'y'), QString(100, 'x'), QString::fromUtf8("źdźbła")};
+    for (const QString& t : others)
+        s.WriteString(t);
+    s.Seek(0);
+    for (const QString& t : others)
+        EXPECT_EQ(s.ReadString(), t);
+    // A shared text changed by one reader does not change it for another.
+    s.Seek(0);
+    QString first = s.ReadString();
+    s.Seek(0);
+    const QString again = s.ReadString();
+    first[0] = 'X';
+    EXPECT_EQ(again, QString::fromUtf8("Gdań"));
+}
