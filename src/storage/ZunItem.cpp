@@ -145,11 +145,19 @@ void tZunItem::Load(tZunStream& stream)
         TaxBytes = stream.ReadBytes(kTaxKeptBytes);
         stream.Skip(kTaxSkippedBytes);
     } else {
-        TaxTexts = {};
-        TaxTexts2 = {};
-        TaxBytes.clear();
+        ClearTaxBlock();
     }
     NormalizeAfterReading();
+}
+
+// Texts that are already empty are left alone: a new record has nothing to clear.
+void tZunItem::ClearTaxBlock()
+{
+    for (QString& text : TaxTexts)
+        text.clear();
+    for (QString& text : TaxTexts2)
+        text.clear();
+    TaxBytes.clear();
 }
 
 void tZunItem::NormalizeAfterReading()

@@ -50,6 +50,9 @@ public:
 
     // The rules applied to old data when a record is read ("Nazwa", "id", the name fields).
     void NormalizeAfterReading();
+
+private:
+    void ClearTaxBlock();
 };
 
 // "id" derived from a display name: letters only, and more than 12 letters cut to 6 and "…".
