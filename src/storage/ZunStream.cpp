@@ -7,7 +7,6 @@
 #include "storage/ZunList.h"
 #include "storage/ZunObject.h"
 
-#include <QHashFunctions>
 #include <QtEndian>
 #include <cstring>
 
@@ -179,6 +178,18 @@ QString DecodeBytes(const uchar* from, qint64 count)
     return text;
 }
 
+// Where a short text is looked up among the recent ones: its length, its first and its last eight
+// bytes are enough to tell most texts apart, at a fixed cost (equal bytes are checked anyway).
+size_t RecentTextHash(const uchar* from, qint64 count)
+{
+    quint64 head = 0;
+    quint64 tail = 0;
+    std::memcpy(&head, from, size_t(qMin<qint64>(count, 8)));
+    if (count > 8)
+        std::memcpy(&tail, from + count - 8, 8);
+    const quint64 mixed = (head * 0x9E3779B97F4A7C15ull) ^ (tail * 0xC2B2AE3D27D4EB4Full) ^ quint64(count);
+    return size_t(mixed ^ (mixed >> 29) ^ (mixed >> 47));
+}
 }  // namespace
 
 QString tZunStream::Decode(qint64 count)
@@ -191,7 +202,7 @@ QString tZunStream::Decode(qint64 count)
         return DecodeBytes(from, count);
     if (!recent_)
         recent_ = std::make_unique<std::array<RecentText, kRecentTexts>>();
-    RecentText& entry = (*recent_)[qHashBits(from, size_t(count)) % kRecentTexts];
+    RecentText& entry = (*recent_)[RecentTextHash(from, count) % kRecentTexts];
     if (entry.count != count || std::memcmp(data_.constData() + entry.at, from, size_t(count)) != 0)
         entry = {at, count, DecodeBytes(from, count)};
     return entry.text;
