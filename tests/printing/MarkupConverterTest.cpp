@@ -5,6 +5,7 @@
 #include "printing/RichTextRenderer.h"
 
 #include <QElapsedTimer>
+#include <limits>
 
 TEST_F(PrintingTest, ConvertMarkupAppliesItsStepsInOrder)
 {
@@ -72,16 +73,22 @@ TEST_F(PrintingTest, LongTextsWithThousandsOfTagsConvertInLinearTime)
             text += "<textfont><b>Pozycja</b> <right>" + QString::number(i) + "<br>_wcięcie<left><ind x=\"50%\">koniec\r\n";
         return text;
     };
-    QElapsedTimer timer;
-    QString small = build(2000);
-    timer.start();
-    ConvertMarkup(small, false);
-    const qint64 smallTime = std::max<qint64>(1, timer.elapsed());
-    QString big = build(16000);
-    timer.restart();
-    ConvertMarkup(big, false);
-    const qint64 bigTime = timer.elapsed();
-    EXPECT_LT(bigTime, 2000);
+    // The best of three runs, so that a busy machine does not decide the test.
+    const auto bestTime = [](const QString& source, QString& converted) {
+        qint64 best = std::numeric_limits<qint64>::max();
+        for (int run = 0; run < 3; ++run) {
+            converted = source;
+            QElapsedTimer timer;
+            timer.start();
+            ConvertMarkup(converted, false);
+            best = std::min(best, timer.nsecsElapsed());
+        }
+        return std::max<qint64>(best, 1);
+    };
+    QString small, big;
+    const qint64 smallTime = bestTime(build(2000), small);
+    const qint64 bigTime = bestTime(build(16000), big);
+    EXPECT_LT(bigTime, 2'000'000'000);
     EXPECT_LT(bigTime, 8 * smallTime * 4);  // eight times the text, far from sixty-four times the time
     EXPECT_EQ(big.count("<p align=\"alRight\">"), 16000);
     EXPECT_EQ(big.count("<br>   wcięcie"), 16000);
