@@ -121,18 +121,19 @@ TSkarboweDane SkarboweOf(const tZunItem& item)
         return dane;
     const auto& stored = TSkarboweDane::StoredFields();
     for (size_t i = 0; i < stored.size(); ++i)
-        dane.*stored[i] = item.TaxTexts[i];
-    dane.resString = item.TaxTexts2;
-    dane.DataUrodzenia = DateOfBytes(item.TaxBytes);
+        dane.*stored[i] = item.Tax().Texts[i];
+    dane.resString = item.Tax().Texts2;
+    dane.DataUrodzenia = DateOfBytes(item.Tax().Bytes);
     return dane;
 }
 
 void SetSkarbowe(tZunItem& item, const TSkarboweDane& dane)
 {
     const auto& stored = TSkarboweDane::StoredFields();
+    tZunItem::TaxBlock& tax = item.EditTax();
     for (size_t i = 0; i < stored.size(); ++i)
-        item.TaxTexts[i] = dane.*stored[i];
-    item.TaxTexts2 = dane.resString;
-    item.TaxBytes = DateBytes(dane.DataUrodzenia);
+        tax.Texts[i] = dane.*stored[i];
+    tax.Texts2 = dane.resString;
+    tax.Bytes = DateBytes(dane.DataUrodzenia);
     item.HasTaxBlock = !(dane == TSkarboweDane());
 }

@@ -138,26 +138,30 @@ void tZunItem::Load(tZunStream& stream)
     const QByteArrayView raw = stream.ReadView(kRawBlockSize);
     Raw = raw == ZeroRawBlock() ? ZeroRawBlock() : raw.toByteArray();
     if (HasTaxBlock) {
-        for (QString& t : TaxTexts)
+        TaxBlock& tax = EditTax();
+        for (QString& t : tax.Texts)
             t = stream.ReadString();
-        for (QString& t : TaxTexts2)
+        for (QString& t : tax.Texts2)
             t = stream.ReadString();
-        TaxBytes = stream.ReadBytes(kTaxKeptBytes);
+        tax.Bytes = stream.ReadBytes(kTaxKeptBytes);
         stream.Skip(kTaxSkippedBytes);
     } else {
-        ClearTaxBlock();
+        tax_.reset();
     }
     NormalizeAfterReading();
 }
 
-// Texts that are already empty are left alone: a new record has nothing to clear.
-void tZunItem::ClearTaxBlock()
+const tZunItem::TaxBlock& tZunItem::Tax() const
 {
-    for (QString& text : TaxTexts)
-        text.clear();
-    for (QString& text : TaxTexts2)
-        text.clear();
-    TaxBytes.clear();
+    static const TaxBlock empty;
+    return tax_ ? *tax_ : empty;
+}
+
+tZunItem::TaxBlock& tZunItem::EditTax()
+{
+    if (!tax_)
+        tax_ = std::make_unique<TaxBlock>();
+    return *tax_;
 }
 
 void tZunItem::NormalizeAfterReading()
@@ -200,9 +204,7 @@ void tZunItem::AssignFrom(const TzunGenericItem* other)
         ThirdNumber = item->ThirdNumber;
         Raw = item->Raw;
         HasTaxBlock = item->HasTaxBlock;
-        TaxTexts = item->TaxTexts;
-        TaxTexts2 = item->TaxTexts2;
-        TaxBytes = item->TaxBytes;
+        tax_ = item->tax_ ? std::make_unique<TaxBlock>(*item->tax_) : nullptr;
     } else if (!other) {
         *this = tZunItem();
     }
@@ -221,7 +223,9 @@ bool tZunItem::SameAs(const TzunGenericItem* other) const
                 return false;
         return true;
     };
-    return sameTexts(Values, item->Values) && sameTexts(TaxTexts, item->TaxTexts) &&
-           sameTexts(TaxTexts2, item->TaxTexts2) && TaxBytes == item->TaxBytes && FirstNumber == item->FirstNumber && SecondNumber == item->SecondNumber &&
+    const TaxBlock &tax = Tax(), &otherTax = item->Tax();
+    return sameTexts(Values, item->Values) && sameTexts(tax.Texts, otherTax.Texts) &&
+           sameTexts(tax.Texts2, otherTax.Texts2) && tax.Bytes == otherTax.Bytes &&
+           FirstNumber == item->FirstNumber && SecondNumber == item->SecondNumber &&
            ThirdNumber == item->ThirdNumber && Raw == item->Raw;
 }

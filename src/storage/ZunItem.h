@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <memory>
 
 // The person-and-firm record as it is stored: the default flag, the address-and-identity values
 // (several packed in pairs into one string field), the generic slots, three numbers and a fixed
@@ -33,10 +34,15 @@ public:
     static const QByteArray& ZeroRawBlock();
 
     // The tax block of older files (read, never written): 21 and 20 string fields and 8 bytes.
+    struct TaxBlock {
+        std::array<QString, 21> Texts{};
+        std::array<QString, 20> Texts2{};
+        QByteArray Bytes;  // 8 bytes when present
+    };
     bool HasTaxBlock = false;
-    std::array<QString, 21> TaxTexts{};
-    std::array<QString, 20> TaxTexts2{};
-    QByteArray TaxBytes;  // 8 bytes when present
+    // Most records carry no tax block, so the texts are kept apart and only where they exist.
+    const TaxBlock& Tax() const;  // an empty block when the record has none
+    TaxBlock& EditTax();
 
     const QString& Value(Field f) const { return Values[f]; }
     void SetValue(Field f, const QString& text) { Values[f] = text; }
@@ -52,7 +58,7 @@ public:
     void NormalizeAfterReading();
 
 private:
-    void ClearTaxBlock();
+    std::unique_ptr<TaxBlock> tax_;
 };
 
 // "id" derived from a display name: letters only, and more than 12 letters cut to 6 and "…".

@@ -192,9 +192,9 @@ TEST_F(PersonRecord, OldFilesWithTheTaxBlock)
     ASSERT_TRUE(item);
     EXPECT_EQ(remaining, 4);  // exactly the tax block was consumed
     EXPECT_TRUE(item->HasTaxBlock);
-    EXPECT_EQ(item->TaxTexts[0], QString::fromUtf8("US Kraków"));
-    EXPECT_EQ(item->TaxTexts2[19], "ostatni");
-    EXPECT_EQ(item->TaxBytes, QByteArray("12345678"));
+    EXPECT_EQ(item->Tax().Texts[0], QString::fromUtf8("US Kraków"));
+    EXPECT_EQ(item->Tax().Texts2[19], "ostatni");
+    EXPECT_EQ(item->Tax().Bytes, QByteArray("12345678"));
 
     // Written again without the block, and the flag is 0 (the groups are always joined by "|").
     tZunStream out;
