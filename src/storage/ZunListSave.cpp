@@ -117,7 +117,9 @@ bool tZunList::ParseFile(const QString& fileName, QString* error)
 
 bool CopyUnreadableFile(const QString& fileName)
 {
-    const QString target = "_akz_" + Now().toString("yyMMdd_hhmmss_") +
+    // In the program's folder, where a program started from its own folder had its working folder:
+    // never into whatever folder the program happens to be started from.
+    const QString target = ProgramFolderPath() + "_akz_" + Now().toString("yyMMdd_hhmmss_") +
                            QString::number(QRandomGenerator::global()->bounded(79)) +
                            QFileInfo(fileName).fileName() + ".akz";
     QFile::remove(target);

@@ -2,6 +2,8 @@
 // in records or in the unreadable-file path, never in a crash or a hang.
 #include "StorageFixture.h"
 
+#include "platform/RootFolder.h"
+
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -44,7 +46,7 @@ TEST_F(DamagedFiles, EveryKeptInputEndsInRecordsOrTheUnreadableFilePath)
             ASSERT_EQ(Script().History().size(), 1);
             EXPECT_EQ(Script().History().at(0).warning.heading,
                       "Plik istnieje, ale nie mogę go otworzyć! Tworzę awaryjną kopię zapasową.");
-            EXPECT_EQ(QDir::current().entryList({"_akz_*" + name + ".akz"}).size(), 1);
+            EXPECT_EQ(QDir(ProgramFolderPath()).entryList({"_akz_*" + name + ".akz"}).size(), 1);
         }
         EXPECT_LT(timer.elapsed(), 5000);
     }

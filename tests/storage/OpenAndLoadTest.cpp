@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/FileUtils.h"
 #include "platform/Progress.h"
+#include "platform/RootFolder.h"
 #include "storage/GenericItem.h"
 #include "storage/GenericList.h"
 #include "storage/ZunStream.h"
@@ -35,13 +36,14 @@ TEST_F(OpenAndLoad, UnreadableFileKeepsWhatWasReadAndIsCopiedAside)
     ASSERT_EQ(Script().History().size(), 1);
     EXPECT_TRUE(Said(0).startsWith("Plik istnieje, ale nie mogę go otworzyć! Tworzę awaryjną kopię zapasową.\r\n"));
     EXPECT_TRUE(list.FileName.isEmpty());
-    // "_akz_" + yymmdd_hhmmss_ + a number 0..78 + the file's name + ".akz", in the working folder.
-    const QStringList copies = QDir::current().entryList({"_akz_240315_103000_*Kontrahenci.dat.akz"});
+    // "_akz_" + yymmdd_hhmmss_ + a number 0..78 + the file's name + ".akz", in the program's folder.
+    const QStringList copies = QDir(ProgramFolderPath()).entryList({"_akz_240315_103000_*Kontrahenci.dat.akz"});
     ASSERT_EQ(copies.size(), 1);
     const int number = copies[0].mid(19, copies[0].size() - 19 - QString("Kontrahenci.dat.akz").size()).toInt();
     EXPECT_GE(number, 0);
     EXPECT_LE(number, 78);
-    EXPECT_EQ(ReadFile(copies[0]), TwoItemsThenGarbage());
+    EXPECT_EQ(ReadFile(ProgramFolderPath() + copies[0]), TwoItemsThenGarbage());
+    EXPECT_TRUE(QDir::current().entryList({"_akz_*"}).isEmpty());
 }
 
 TEST_F(OpenAndLoad, LoadFromFileCases)
